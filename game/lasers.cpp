@@ -1,0 +1,7 @@
+#include "game/game.h"
+#include "game/game_state.h"
+
+// Placeholder until this section is written.
+void updatePodLasers(RenderTarget*) {}
+void updateEnemyLasers(RenderTarget*) {}
+void updateHomingLasers(RenderTarget*) {}

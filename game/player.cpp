@@ -1,0 +1,6 @@
+#include "game/game.h"
+#include "game/game_state.h"
+
+// Placeholder until this section is written.
+void movePlayer() {}
+void drawPlayer(RenderTarget*) {}
