@@ -1,0 +1,46 @@
+// Which rows and columns of the frame a draw may touch. Shapes are measured at
+// pixel centres (x + 0.5, y + 0.5); the helpers turn a float extent into a
+// pixel range with one pixel of margin, clamped to the frame, so that no draw
+// can write outside it whatever coordinates it is given (NaN included).
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "platform/render.h"
+
+// Rows [top, bottom) of the frame that one call may write: the whole frame, or
+// one band of it when several threads share the frame.
+struct RowBand {
+    int top;
+    int bottom;
+};
+
+// Columns [begin, end) of one row.
+struct ColumnSpan {
+    int begin;
+    int end;
+};
+
+inline std::uint32_t* frameRow(PixelImage& frame, int y) {
+    return frame.pixels.data() + static_cast<std::size_t>(y) * frame.width;
+}
+
+// floor(v), clamped to [lo, hi]; NaN gives lo.
+inline int clampedFloor(float v, int lo, int hi) {
+    if (!(v > static_cast<float>(lo))) return lo;
+    if (!(v < static_cast<float>(hi))) return hi;
+    return static_cast<int>(std::floor(v));
+}
+
+// Pixels whose centres may lie in [from, to], plus a margin of one pixel.
+inline RowBand rowsBetween(RowBand band, float from, float to) {
+    return {clampedFloor(from - 1.5f, band.top, band.bottom),
+            clampedFloor(to + 1.5f, band.top, band.bottom)};
+}
+
+inline ColumnSpan columnsBetween(const PixelImage& frame, float from, float to) {
+    const int width = static_cast<int>(frame.width);
+    return {clampedFloor(from - 1.5f, 0, width), clampedFloor(to + 1.5f, 0, width)};
+}
