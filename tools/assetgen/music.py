@@ -7,9 +7,7 @@ melody, and a list of sections saying which parts play. Melodies are tokens
 
 from dataclasses import dataclass
 
-import numpy as np
-
-from synth import SR, Mix, Voice, clap, ducking, echo, hat, kick, master, note, snare
+from synth import Mix, Voice, clap, ducking, echo, hat, kick, master, note, snare
 
 MINOR = [0, 2, 3, 5, 7, 8, 10]
 HARMONIC_MINOR = [0, 2, 3, 5, 7, 8, 11]
@@ -157,7 +155,7 @@ NEON_RUN = Song(  # bgm01: driving synth, A minor, four on the floor
 )
 
 CIRCUIT_RUSH = Song(  # bgm02: fast chiptune, E minor, pulse waves
-    bpm=164, key=76, scale=MINOR, progression=[0, 5, 6, 4],
+    bpm=164, key=64, scale=MINOR, progression=[0, 5, 6, 4],
     melody=["0:2 4:2 7:2 4:2 9:2 7:2 4:2 2:2", "5:2 7:2 9:2 7:2 12:4 11:4", "8:2 6:2 8:2 10:2 11:4 10:2 8:2",
             "7:6 6:2 4:8", "7:2 7:2 11:2 7:2 12:2 11:2 9:2 7:2", "9:4 7:2 5:2 7:4 9:4",
             "10:3 11:3 13:2 11:4 8:4", "11:8 r:4 4:2 6:2"],
@@ -169,7 +167,7 @@ CIRCUIT_RUSH = Song(  # bgm02: fast chiptune, E minor, pulse waves
 )
 
 DARK_ARMADA = Song(  # bgm03: heavy and dark, C harmonic minor, broken beat
-    bpm=138, key=72, scale=HARMONIC_MINOR, progression=[0, 0, 5, 4, 3, 3, 4, 4],
+    bpm=138, key=60, scale=HARMONIC_MINOR, progression=[0, 0, 5, 4, 3, 3, 4, 4],
     melody=["7:8 6:4 7:4", "9:8 7:4 4:4", "5:6 7:2 9:8", "6:12 r:4",
             "10:4 9:4 7:4 5:4", "7:8 5:8", "6:4 8:4 11:4 8:4", "6:16"],
     sections=[(8, "pad arp"), (8, "drums bass arp"), (8, "drums bass pad lead"), (8, "drums bass arp lead"),
@@ -180,12 +178,4 @@ DARK_ARMADA = Song(  # bgm03: heavy and dark, C harmonic minor, broken beat
 )
 
 TRACKS = {"bgm01.mp3": NEON_RUN, "bgm02.mp3": CIRCUIT_RUSH, "bgm03.mp3": DARK_ARMADA}
-
-
-def track_seconds(song):
-    return sum(count for count, _ in song.sections) * 16 * song.step + 2.0
-
-
-def render_all():
-    return {name: render(song) for name, song in TRACKS.items()}
 

@@ -67,8 +67,8 @@ class Shapes:
         self.canvas = canvas
         self.ops = []
 
-    def polygon(self, pts, erase=False):
-        self.ops.append(("polygon", [tuple(p) for p in pts], erase))
+    def polygon(self, pts):
+        self.ops.append(("polygon", [tuple(p) for p in pts]))
         return self
 
     def line(self, pts, width, closed=False):
@@ -78,8 +78,9 @@ class Shapes:
         self.ops.append(("line", pts, width))
         return self
 
-    def ellipse(self, cx, cy, rx, ry=None, width=None, erase=False):
-        self.ops.append(("ellipse", (cx, cy, rx, rx if ry is None else ry), width, erase))
+    def ellipse(self, cx, cy, rx, ry=None, width=None):
+        """Filled, or an outline when a width is given."""
+        self.ops.append(("ellipse", (cx, cy, rx, rx if ry is None else ry), width))
         return self
 
     def arc(self, cx, cy, r, start, end, width):
@@ -109,7 +110,7 @@ class Shapes:
 
         kind = op[0]
         if kind == "polygon":
-            draw.polygon([tr(p) for p in op[1]], fill=0 if op[2] else 255)
+            draw.polygon([tr(p) for p in op[1]], fill=255)
         elif kind == "line":
             w = max(1, int(round(op[2] * width_scale * k)))
             draw.line([tr(p) for p in op[1]], fill=255, width=w, joint="curve")
@@ -117,11 +118,11 @@ class Shapes:
                 x, y = tr(p)
                 draw.ellipse((x - w / 2, y - w / 2, x + w / 2, y + w / 2), fill=255)
         elif kind == "ellipse":
-            (cx, cy, rx, ry), width, erase = op[1], op[2], op[3]
+            (cx, cy, rx, ry), width = op[1], op[2]
             x, y = tr((cx, cy))
             box = (x - rx * k, y - ry * k, x + rx * k, y + ry * k)
             if width is None:
-                draw.ellipse(box, fill=0 if erase else 255)
+                draw.ellipse(box, fill=255)
             else:
                 draw.ellipse(box, outline=255, width=max(1, int(round(width * width_scale * k))))
         elif kind == "arc":
@@ -175,13 +176,14 @@ class Canvas:
     def glow(self, shapes, colour, sigma=3.0, strength=0.8):
         self.paint(self.blur(shapes.coverage(), sigma) * strength, colour)
 
-    def neon(self, shapes, colour, sigma=3.0, strength=0.9, core=0.4, core_mix=0.75):
-        """A glowing tube: soft halo, coloured line, white-hot core."""
+    def neon(self, shapes, colour, sigma=3.0, strength=0.9, core=0.4):
+        """A glowing tube: soft halo, coloured line, white-hot core `core` times as wide."""
         cov = shapes.coverage()
+        # the halo is boosted next to thin lines but capped, so wide strokes stay translucent
         self.paint(np.minimum(self.blur(cov, sigma) * 2.2 * strength, 1.0) * 0.55, colour)
         self.paint(cov, colour)
         if core:
-            self.paint(shapes.coverage(core), mix(colour, WHITE, core_mix))
+            self.paint(shapes.coverage(core), mix(colour, WHITE, 0.75))
 
     def fill(self, shapes, colour, alpha=1.0):
         self.paint(shapes.coverage(), colour, alpha)

@@ -80,7 +80,8 @@ def _sight(colour, locked):
     c.neon(cross, colour, sigma=3.0, strength=dim, core=0.4 if locked else 0.0)
     if locked:
         c.neon(c.shapes().text(cx, bottom - 30, "LOCK ON", 22), colour, sigma=3.0, core=0.0)
-    c.px *= 1.0 if locked else 0.75  # the idle frame stays translucent over the play field
+    if not locked:
+        c.px *= 0.75  # the idle frame stays translucent over the play field
     return c
 
 
