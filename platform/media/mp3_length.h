@@ -1,0 +1,10 @@
+// The stream length an MP3 encoder writes into its first frame (the Xing or
+// Info header), which tells a file that was cut short from a complete one.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// True when the file declares a longer stream than it holds. Files without
+// such a header, and files that are no MP3 at all, are not judged here.
+bool isTruncatedMp3(const std::uint8_t* data, std::size_t size);
