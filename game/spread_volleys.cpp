@@ -1,5 +1,80 @@
 #include "game/game.h"
 #include "game/game_state.h"
+#include "gfx/glow.h"
 
-// Placeholder until this section is written.
-void updateSpreadVolleys(RenderTarget*) {}
+namespace {
+
+inline constexpr int kGroupsPerVolley = 6;
+
+struct SpreadGroup {
+    int dxPerSpeed;  // the move per frame is (dxPerSpeed x s, dyPerSpeed x s), s = 6 - needle
+    int dyPerSpeed;
+    PointF dashFrom;  // offsets from the needle's point
+    PointF dashTo;
+    std::uint32_t colour;
+};
+
+// Groups 1..6 fall, groups 7..12 rise; each pair leans left and right.
+const SpreadGroup kSpreadGroups[kSpreadGroupCount] = {
+    {-1, 10, {-10.0f, 30.0f}, {-14.0f, 80.0f}, 0xF000FF},
+    {1, 10, {10.0f, 30.0f}, {14.0f, 80.0f}, 0xF000FF},
+    {-3, 10, {-10.0f, 30.0f}, {-20.0f, 80.0f}, 0xF000FF},
+    {3, 10, {10.0f, 30.0f}, {20.0f, 80.0f}, 0xF000FF},
+    {-6, 10, {-10.0f, 30.0f}, {-34.0f, 80.0f}, 0xF000FF},
+    {6, 10, {10.0f, 30.0f}, {34.0f, 80.0f}, 0xF000FF},
+    {1, -10, {10.0f, 30.0f}, {14.0f, -20.0f}, 0xFFFF00},
+    {-1, -10, {-10.0f, 30.0f}, {-14.0f, -20.0f}, 0xFFFF00},
+    {3, -10, {10.0f, 30.0f}, {20.0f, -20.0f}, 0xFFFF00},
+    {-3, -10, {-10.0f, 30.0f}, {-20.0f, -20.0f}, 0xFFFF00},
+    {6, -10, {10.0f, 30.0f}, {34.0f, -20.0f}, 0xFFFF00},
+    {-6, -10, {-10.0f, 30.0f}, {-34.0f, -20.0f}, 0xFFFF00},
+};
+
+struct SpreadVolley {
+    int firstGroup;
+    float bandTop;
+    float bandBottom;
+};
+
+const SpreadVolley kDownwardVolley = {0, 150.0f, 200.0f};
+const SpreadVolley kUpwardVolley = {kGroupsPerVolley, 350.0f, 400.0f};
+
+// Falling needles leave at the bottom, rising ones at the top; x has no bound.
+bool hasLeftField(const EnemyBullet& needle, const SpreadGroup& group) {
+    return group.dyPerSpeed > 0 ? needle.y >= 1168.0f : needle.y <= -400.0f;
+}
+
+void updateNeedle(RenderTarget* target, EnemyBullet& needle, const SpreadGroup& group, int speed,
+                  bool launching, const Enemy& enemy) {
+    if (launching && needle.active == 0.0f) needle = {enemy.x, enemy.y, 1.0f};
+    if (needle.active == 1.0f) {
+        drawGlowLine(target, group.colour,
+                     makePoint(needle.x + group.dashFrom.x, needle.y + group.dashFrom.y),
+                     makePoint(needle.x + group.dashTo.x, needle.y + group.dashTo.y));
+        // Whole-number steps, converted to float before the add.
+        needle.x = needle.x + static_cast<float>(group.dxPerSpeed * speed);
+        needle.y = needle.y + static_cast<float>(group.dyPerSpeed * speed);
+    }
+    if (hasLeftField(needle, group)) needle = {kParkX, kParkY, 0.0f};
+}
+
+void updateVolley(RenderTarget* target, const SpreadVolley& volley) {
+    for (int i = 0; i < kEnemyCount; ++i) {
+        const Enemy& enemy = enemies[i];
+        const bool launching =
+            enemy.hp > 0 && enemy.y >= volley.bandTop && enemy.y <= volley.bandBottom;
+        for (int j = 0; j < kSpreadNeedles; ++j) {
+            for (int g = volley.firstGroup; g < volley.firstGroup + kGroupsPerVolley; ++g) {
+                updateNeedle(target, spreadVolleys[g][i][j], kSpreadGroups[g], 6 - j, launching,
+                             enemy);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void updateSpreadVolleys(RenderTarget* target) {
+    updateVolley(target, kDownwardVolley);
+    updateVolley(target, kUpwardVolley);
+}
