@@ -52,8 +52,9 @@ std::uint32_t GraphState::currentFrame() const {
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(startFrame_ + played, frames_));
 }
 
-void GraphState::playFromStart() {
+void GraphState::playFromPosition() {
     startTicks_ = SDL_GetTicks64();
+    haltChannel(channel_);               // before tail_ changes under a playing channel
     if (startFrame_ >= frames_) return;  // at the end: nothing is left to play
     Mix_Chunk* chunk = chunk_;
     if (startFrame_ > 0) {
@@ -70,7 +71,7 @@ void GraphState::playFromStart() {
 HResult GraphState::run() {
     if (chunk_ == nullptr || running_) return S_OK;
     running_ = true;
-    playFromStart();
+    playFromPosition();
     return S_OK;
 }
 
@@ -89,7 +90,7 @@ HResult GraphState::seek(ReferenceTime position) {
         std::clamp<ReferenceTime>(position / 10000, 0, static_cast<ReferenceTime>(frames_)));
     startFrame_ =
         static_cast<std::uint32_t>(std::min<std::uint64_t>(ms * kOutputRate / 1000, frames_));
-    if (running_) playFromStart();
+    if (running_) playFromPosition();
     return S_OK;
 }
 

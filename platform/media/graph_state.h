@@ -41,7 +41,7 @@ class GraphState final : public ChannelListener {
     static constexpr int kQueueLength = 8;
 
     std::uint32_t currentFrame() const;
-    void playFromStart();
+    void playFromPosition();
 
     int channel_ = -1;
     Mix_Chunk* chunk_ = nullptr;  // the whole decoded stream

@@ -30,7 +30,7 @@ bool isTruncatedMp3(const std::uint8_t* data, std::size_t size) {
     const bool crc = (frame[1] & 1) == 0;
     // The Xing header follows the frame header, its checksum and the side information.
     const std::size_t sideInfo = mpeg1 ? (mono ? 17 : 32) : (mono ? 9 : 17);
-    std::size_t at = 4 + (crc ? 2 : 0) + sideInfo;
+    const std::size_t at = 4 + (crc ? 2 : 0) + sideInfo;
     if (available < at + 16) return false;
     const std::uint8_t* tag = frame + at;
     const bool xing = tag[0] == 'X' && tag[1] == 'i' && tag[2] == 'n' && tag[3] == 'g';
