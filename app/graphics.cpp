@@ -1,9 +1,11 @@
 #include "app/graphics.h"
 
 #include "gfx/draw_resources.h"
+#include "platform/com.h"
 
 GraphicsFactory* d2dFactory = nullptr;
 TextFactory* dwriteFactory = nullptr;
+ImagingFactory* wicFactory = nullptr;
 
 RenderTargetCreator createRenderTarget = createWindowRenderTarget;
 
@@ -19,6 +21,16 @@ void releaseResource(Resource*& resource) {
 }
 
 }  // namespace
+
+HResult createWicFactory() {
+    CoInitialize(nullptr);
+    return CreateImagingFactory(&wicFactory);
+}
+
+void releaseWicFactory() {
+    releaseResource(wicFactory);
+    CoUninitialize();
+}
 
 HResult createWindowRenderTarget(WindowHandle window, SizeU pixelSize, RenderTarget** target) {
     return d2dFactory->CreateWindowRenderTarget(window, pixelSize, target);

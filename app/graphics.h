@@ -4,11 +4,17 @@
 #pragma once
 
 #include "platform/graphics_factory.h"
+#include "platform/imaging.h"
 #include "platform/render.h"
 #include "platform/window.h"
 
 extern GraphicsFactory* d2dFactory;
 extern TextFactory* dwriteFactory;
+extern ImagingFactory* wicFactory;
+
+// The imaging factory with its own share of COM; the result is the factory's.
+HResult createWicFactory();
+void releaseWicFactory();
 
 // How createDeviceResources makes the window render target; tests put their
 // own targets (or failures) here.

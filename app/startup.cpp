@@ -12,7 +12,8 @@ bool startUp(InstanceHandle instance, int showCommand) {
     // 2. and 3. The drawing and text factories.
     if (failed(CreateGraphicsFactory(FactoryType::MultiThreaded, &d2dFactory))) return false;
     if (failed(CreateTextFactory(TextFactoryType::Shared, &dwriteFactory))) return false;
-    // 4. createWicFactory() joins here with the image decoder; stop on failure.
+    // 4. The imaging factory, with COM once more.
+    if (failed(createWicFactory())) return false;
     // 5. soundInit() joins here with the sound bank; its result is not checked.
     // 6.
     InitializeCriticalSection(&frameLock);
@@ -62,7 +63,8 @@ void tearDown(InstanceHandle instance) {
     // 6.
     UnregisterClass(kWindowClassName, instance);
     // 7. soundShutdown() joins here with the sound bank.
-    // 8. releaseWicFactory() joins here with the image decoder.
+    // 8.
+    releaseWicFactory();
     // 9.
     dwriteFactory->Release();
     dwriteFactory = nullptr;
