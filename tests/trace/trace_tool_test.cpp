@@ -1,0 +1,115 @@
+// The trace tools run as programs: their command line, their errors and a full
+// pass checked against the committed per-frame hashes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// args is pasted into a shell command line; the tests pass only plain words.
+RunResult runTool(const std::string& tool, const std::string& args) {
+    const std::string base = testing::TempDir() + "trace_tool_test";
+    const std::string command = tool + " " + args + " >" + base + ".out 2>" + base + ".err";
+    const int status = std::system(command.c_str());
+    RunResult result;
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = readFile(base + ".out");
+    result.err = readFile(base + ".err");
+    return result;
+}
+
+std::string writeTemp(const std::string& name, const std::string& text) {
+    const std::string path = testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+TEST(TraceTool, BadCommandLinesExitWith2AndOneLineOnStderr) {
+    const std::string badKeys = writeTemp("bad.keys", "10 L\n12 Q\n");
+    const std::string unordered = writeTemp("unordered.keys", "10 L\n10 R\n");
+    const std::string cases[] = {
+        "--bogus",
+        "--frames",
+        "--frames abc",
+        "--frames 99999999999",
+        "--dump 5-3",
+        "--dump x",
+        "stray",
+        "--keys /nonexistent/keys",
+        "--keys " + badKeys,
+        "--keys " + unordered,
+    };
+    for (const std::string& args : cases) {
+        const RunResult run = runTool(SKYRAIL_TRACE_TOOL, args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(run.out.empty()) << args << ": no frame may run";
+        ASSERT_FALSE(run.err.empty()) << args;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << args << ": " << run.err;
+        EXPECT_EQ(run.err.rfind("skyrail-trace: ", 0), 0u) << run.err;
+    }
+}
+
+TEST(TraceTool, DumpsOpLinesBeforeTheSummaryOfTheirFrame) {
+    const RunResult run = runTool(SKYRAIL_TRACE_TOOL, "--frames 3 --dump 1");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line.rfind("frame 0 ops ", 0), 0u) << line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "clear 0 0 0 1");
+    int ops = 1;
+    while (std::getline(lines, line) && line.rfind("frame ", 0) != 0) ++ops;
+    EXPECT_EQ(line.rfind("frame 1 ops " + std::to_string(ops) + " hash ", 0), 0u) << line;
+    std::getline(lines, line);
+    EXPECT_EQ(line.rfind("frame 2 ops ", 0), 0u) << line;
+    EXPECT_FALSE(std::getline(lines, line));
+}
+
+// A full pass with the committed key script against the committed hashes. After a
+// deliberate change of the game, regenerate them with tools/trace/update-golden.sh.
+void expectGoldenPass(const std::string& tool, const std::string& golden) {
+    const RunResult run =
+        runTool(tool, std::string("--keys ") + SKYRAIL_GOLDEN_DIR "/full-pass.keys");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string expected = readFile(std::string(SKYRAIL_GOLDEN_DIR "/") + golden);
+    ASSERT_FALSE(expected.empty()) << golden;
+    if (run.out == expected) return;
+    std::istringstream got(run.out);
+    std::istringstream want(expected);
+    std::string gotLine;
+    std::string wantLine;
+    while (std::getline(want, wantLine)) {
+        std::getline(got, gotLine);
+        ASSERT_EQ(gotLine, wantLine) << "first frame that differs from " << golden;
+    }
+    FAIL() << "more frames than " << golden;
+}
+
+TEST(TraceTool, FirstEditionFullPassMatchesTheGoldenHashes) {
+    expectGoldenPass(SKYRAIL_TRACE_TOOL, "skyrail-trace.hashes");
+}
+
+TEST(TraceTool, SecondEditionFullPassMatchesTheGoldenHashes) {
+    expectGoldenPass(SKYRAIL2_TRACE_TOOL, "skyrail2-trace.hashes");
+}
+
+}  // namespace
