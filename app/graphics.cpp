@@ -1,5 +1,6 @@
 #include "app/graphics.h"
 
+#include "assets/asset_loader.h"
 #include "gfx/draw_resources.h"
 #include "platform/com.h"
 
@@ -67,7 +68,9 @@ HResult createDeviceResources(WindowHandle window) {
     const SizeU size = {static_cast<std::uint32_t>(client.right - client.left),
                         static_cast<std::uint32_t>(client.bottom - client.top)};
     HResult hr = createRenderTarget(window, size, &renderTarget);
-    // shipBitmap, then backgroundBitmap, from the decoded images join here.
+    // From the frames decoded at start-up: a rebuild never reads the files again.
+    if (succeeded(hr)) hr = createBitmapFromImage(shipImage, renderTarget, &shipBitmap);
+    if (succeeded(hr)) hr = createBitmapFromImage(backgroundImage, renderTarget, &backgroundBitmap);
     if (succeeded(hr)) hr = renderTarget->CreateSolidColorBrush(kOpaqueBlack, &brush);
     // A partial set would let frames draw without a bitmap or the brush.
     if (failed(hr)) discardDeviceResources();

@@ -57,7 +57,7 @@ LResult windowProc(WindowHandle window, std::uint32_t message, WParam wParam, LP
             onKeyUp(wParam);
             return 0;
         case WM_GRAPH_EVENT:
-            // onGraphEvent(lParam) of the sound bank joins here.
+            onGraphEvent(lParam);
             return 0;
         default:
             return DefWindowProc(window, message, wParam, lParam);

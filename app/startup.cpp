@@ -3,6 +3,8 @@
 #include "app/frame_pacing.h"
 #include "app/graphics.h"
 #include "app/main_window.h"
+#include "assets/asset_loader.h"
+#include "assets/sound_bank.h"
 #include "game/game_state.h"
 #include "platform/com.h"
 
@@ -14,10 +16,12 @@ bool startUp(InstanceHandle instance, int showCommand) {
     if (failed(CreateTextFactory(TextFactoryType::Shared, &dwriteFactory))) return false;
     // 4. The imaging factory, with COM once more.
     if (failed(createWicFactory())) return false;
-    // 5. soundInit() joins here with the sound bank; its result is not checked.
+    // 5. The sound bank's COM share; its result is not checked.
+    soundInit();
     // 6.
     InitializeCriticalSection(&frameLock);
-    // 7. loadAssets() joins here; stop on failure (it has shown its message box).
+    // 7. The pictures and sounds; a failure has already shown its message box.
+    if (!loadAssets()) return false;
     // 8.
     resetGame();
     // 9.
@@ -57,12 +61,15 @@ void tearDown(InstanceHandle instance) {
     DeleteCriticalSection(&frameLock);
     // 3.
     discardDeviceResources();
-    // 4. backgroundImage, then shipImage, are released here with the image decoder.
+    // 4. The decoded pictures.
+    if (backgroundImage != nullptr) backgroundImage->Release();
+    if (shipImage != nullptr) shipImage->Release();
     // 5.
     releaseTextResources();
     // 6.
     UnregisterClass(kWindowClassName, instance);
-    // 7. soundShutdown() joins here with the sound bank.
+    // 7. Every sound, then the bank's COM share.
+    soundShutdown();
     // 8.
     releaseWicFactory();
     // 9.

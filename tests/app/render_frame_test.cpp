@@ -2,6 +2,7 @@
 
 #include "app/frame_pacing.h"
 #include "app/graphics.h"
+#include "assets/asset_loader.h"
 #include "gfx/draw_resources.h"
 #include "tests/app/fake_game.h"
 #include "tests/app/main_window_fixture.h"
@@ -28,6 +29,10 @@ class RenderFrameTest : public MainWindowTest {
     void SetUp() override {
         MainWindowTest::SetUp();
         InitializeCriticalSection(&frameLock);
+        // The bitmaps are made from decoded pictures; small stand-ins do here.
+        ASSERT_EQ(CreateImagingFactory(&wicFactory), S_OK);
+        shipImage = new ImageFrame(2, 2, std::vector<std::uint8_t>(16, 255));
+        backgroundImage = new ImageFrame(2, 2, std::vector<std::uint8_t>(16, 255));
         createRenderTarget = createLoggingTarget;
         nextCreation = S_OK;
         endDrawResult = S_OK;
@@ -38,6 +43,12 @@ class RenderFrameTest : public MainWindowTest {
 
     void TearDown() override {
         discardDeviceResources();
+        for (ImageFrame** image : {&shipImage, &backgroundImage}) {
+            (*image)->Release();
+            *image = nullptr;
+        }
+        wicFactory->Release();
+        wicFactory = nullptr;
         createRenderTarget = createWindowRenderTarget;
         DeleteCriticalSection(&frameLock);
         MainWindowTest::TearDown();
