@@ -4,6 +4,7 @@
 
 #include "game/game.h"
 #include "game/game_state.h"
+#include "game/parked_rows.h"
 #include "gfx/glow.h"
 
 namespace {
@@ -46,15 +47,14 @@ void launchFanPair(int i) {
     if (c >= kLastFanSlot) fanCursor[i] = 0;
 }
 
-// The right stream mirrors the left by subtracting the x step.
+// The right stream mirrors the left by subtracting the x step. A free slot is
+// always parked, so the retire test would only park it again.
 void flyFanDot(RenderTarget* target, EnemyBullet& dot, std::uint32_t colour, PointF step,
                bool mirrored) {
-    if (dot.active == 1.0f) {
-        drawGlowLine(target, colour, makePoint(dot.x, dot.y),
-                     makePoint(dot.x + 1.0f, dot.y + 1.0f));
-        dot.x = mirrored ? dot.x - step.x : dot.x + step.x;
-        dot.y = dot.y + step.y;
-    }
+    if (dot.active == 0.0f) return;
+    drawGlowLine(target, colour, makePoint(dot.x, dot.y), makePoint(dot.x + 1.0f, dot.y + 1.0f));
+    dot.x = mirrored ? dot.x - step.x : dot.x + step.x;
+    dot.y = dot.y + step.y;
     if (dot.x <= -400.0f || dot.x >= 1000.0f || dot.y <= -400.0f || dot.y >= 1168.0f) {
         dot = {kParkX, kParkY, 0.0f};
     }
@@ -67,6 +67,9 @@ void updateFanShots(RenderTarget* target) {
         if (isInFanZone(enemies[i])) launchFanPair(i);
     }
     for (int i = 0; i < kEnemyCount; ++i) {
+        if (isRowParked(fanShots[kFanLeft][i]) && isRowParked(fanShots[kFanRight][i])) {
+            continue;
+        }
         const std::uint32_t colour = i >= kFirstCyanFanEnemy ? 0x00FFFFu : 0xFFF000u;
         for (int j = 0; j < kFanSlots; ++j) {
             flyFanDot(target, fanShots[kFanLeft][i][j], colour, fanSteps[j], false);

@@ -3,6 +3,7 @@
 
 #include "game/game.h"
 #include "game/game_state.h"
+#include "game/parked_rows.h"
 #include "gfx/glow.h"
 
 namespace {
@@ -55,22 +56,30 @@ bool isOutsideField(const EnemyBullet& dot) {
     return dot.x <= -400.0f || dot.x >= 1000.0f || dot.y <= -400.0f || dot.y >= 1168.0f;
 }
 
+// A free slot is always parked, so only a launch can change it: the retire
+// test would just park it again.
 void updateRingDot(RenderTarget* target, EnemyBullet& dot, const RingFamily& family, int slot,
                    bool launching, const PointF* launchPoints) {
-    if (launching && dot.active == 0.0f) {
+    if (dot.active == 0.0f) {
+        if (!launching) return;
         dot.x = launchPoints[family.launch].x;
         dot.y = launchPoints[family.launch].y;
         dot.active = 1.0f;
     }
-    if (dot.active == 1.0f) {
-        drawGlowLine(target, family.colour, makePoint(dot.x, dot.y),
-                     makePoint(dot.x + 1.0f, dot.y + 1.0f));
-        const PointF step = ringSteps[family.speed][slot];
-        dot.x = dot.x + step.x;
-        dot.y = dot.y + step.y;
-    }
-    // Parked slots match this too and are simply parked again.
+    drawGlowLine(target, family.colour, makePoint(dot.x, dot.y),
+                 makePoint(dot.x + 1.0f, dot.y + 1.0f));
+    const PointF step = ringSteps[family.speed][slot];
+    dot.x = dot.x + step.x;
+    dot.y = dot.y + step.y;
     if (isOutsideField(dot)) parkRingDot(dot);
+}
+
+// Most enemies have no dot in flight most of the time.
+bool hasRingDots(int i, int familyCount) {
+    for (int f = 0; f < familyCount; ++f) {
+        if (!isRowParked(ringBursts[f][i])) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -79,10 +88,11 @@ void updateRingBursts(RenderTarget* target) {
     for (int i = 0; i < kEnemyCount; ++i) {
         const Enemy& enemy = enemies[i];
         const bool launching = enemy.hp > 0 && enemy.y >= 150.0f && enemy.y <= 200.0f;
+        const int familyCount = i >= kFirstUpperRingEnemy ? kRingFamilyCount : 3;
+        if (!launching && !hasRingDots(i, familyCount)) continue;
         const PointF launchPoints[] = {{enemy.x, enemy.y + 60.0f},
                                        {enemy.x - 60.0f, enemy.y - 60.0f},
                                        {enemy.x + 60.0f, enemy.y - 60.0f}};
-        const int familyCount = i >= kFirstUpperRingEnemy ? kRingFamilyCount : 3;
         for (int j = 0; j < kRingSlots; ++j) {
             for (int f = 0; f < familyCount; ++f) {
                 updateRingDot(target, ringBursts[f][i][j], kRingFamilies[f], j, launching,

@@ -1,5 +1,6 @@
 #include "game/game.h"
 #include "game/game_state.h"
+#include "game/parked_rows.h"
 #include "gfx/glow.h"
 
 namespace {
@@ -44,18 +45,27 @@ bool hasLeftField(const EnemyBullet& needle, const SpreadGroup& group) {
     return group.dyPerSpeed > 0 ? needle.y >= 1168.0f : needle.y <= -400.0f;
 }
 
+// A free slot is always parked, so the retire test would only park it again.
 void updateNeedle(RenderTarget* target, EnemyBullet& needle, const SpreadGroup& group, int speed,
                   bool launching, const Enemy& enemy) {
-    if (launching && needle.active == 0.0f) needle = {enemy.x, enemy.y, 1.0f};
-    if (needle.active == 1.0f) {
-        drawGlowLine(target, group.colour,
-                     makePoint(needle.x + group.dashFrom.x, needle.y + group.dashFrom.y),
-                     makePoint(needle.x + group.dashTo.x, needle.y + group.dashTo.y));
-        // Whole-number steps, converted to float before the add.
-        needle.x = needle.x + static_cast<float>(group.dxPerSpeed * speed);
-        needle.y = needle.y + static_cast<float>(group.dyPerSpeed * speed);
+    if (needle.active == 0.0f) {
+        if (!launching) return;
+        needle = {enemy.x, enemy.y, 1.0f};
     }
+    drawGlowLine(target, group.colour,
+                 makePoint(needle.x + group.dashFrom.x, needle.y + group.dashFrom.y),
+                 makePoint(needle.x + group.dashTo.x, needle.y + group.dashTo.y));
+    // Whole-number steps, converted to float before the add.
+    needle.x = needle.x + static_cast<float>(group.dxPerSpeed * speed);
+    needle.y = needle.y + static_cast<float>(group.dyPerSpeed * speed);
     if (hasLeftField(needle, group)) needle = {kParkX, kParkY, 0.0f};
+}
+
+bool hasNeedles(const SpreadVolley& volley, int i) {
+    for (int g = volley.firstGroup; g < volley.firstGroup + kGroupsPerVolley; ++g) {
+        if (!isRowParked(spreadVolleys[g][i])) return true;
+    }
+    return false;
 }
 
 void updateVolley(RenderTarget* target, const SpreadVolley& volley) {
@@ -63,6 +73,7 @@ void updateVolley(RenderTarget* target, const SpreadVolley& volley) {
         const Enemy& enemy = enemies[i];
         const bool launching =
             enemy.hp > 0 && enemy.y >= volley.bandTop && enemy.y <= volley.bandBottom;
+        if (!launching && !hasNeedles(volley, i)) continue;
         for (int j = 0; j < kSpreadNeedles; ++j) {
             for (int g = volley.firstGroup; g < volley.firstGroup + kGroupsPerVolley; ++g) {
                 updateNeedle(target, spreadVolleys[g][i][j], kSpreadGroups[g], 6 - j, launching,

@@ -1,5 +1,7 @@
 // The second edition's homing lasers: one per enemy slot, fired from the ship
 // at its own enemy; point 18 arriving in the enemy's box destroys it.
+#include <cstring>
+
 #include "gfx/explosions.h"
 #include "tests/weapons/weapon_fixture.h"
 
@@ -145,6 +147,33 @@ TEST_F(HomingLaserTest, PointTwentyStoppedInABoxLeavesTheVolleyStuck) {
             EXPECT_EQ(laser.launchX, playerX);  // the next volley left the ship
         }
     }
+}
+
+// The stage clock gates the homing lasers from the lock-on section: for the
+// first 60 frames of a pass a laser in flight neither moves nor is drawn.
+TEST_F(HomingLaserTest, FrozenAndHiddenUntilStageClockSixty) {
+    LaserTrail& laser = playerLasers[40];
+    laser.active = 1.0f;
+    laser.counter = 30;
+    laser.x[5] = 300.0f;
+    laser.y[5] = 300.0f;
+    laser.state[5] = 1.0f;
+    const LaserTrail before = laser;
+    for (int frame = 0; frame < 60; ++frame) {
+        runFrame(&target);
+        EXPECT_EQ(std::memcmp(&laser, &before, sizeof laser), 0) << "clock " << stageClock;
+    }
+    for (const DrawOp& op : target.ops) {
+        if (op.kind == DrawOp::Line) {
+            EXPECT_NE(rgbOf(op.color), 0x00AA00u);
+        }
+    }
+    target.ops.clear();
+
+    ASSERT_EQ(stageClock, 60.0f);
+    runFrame(&target);
+    EXPECT_EQ(laser.counter, 31);
+    EXPECT_NE(laser.y[5], 300.0f);
 }
 
 }  // namespace
