@@ -2,9 +2,9 @@
 #include <cmath>
 #include <cstdint>
 
+#include "game/enemy_bullets.h"
 #include "game/game.h"
 #include "game/game_state.h"
-#include "game/parked_rows.h"
 #include "gfx/glow.h"
 
 namespace {
@@ -55,9 +55,7 @@ void flyFanDot(RenderTarget* target, EnemyBullet& dot, std::uint32_t colour, Poi
     drawGlowLine(target, colour, makePoint(dot.x, dot.y), makePoint(dot.x + 1.0f, dot.y + 1.0f));
     dot.x = mirrored ? dot.x - step.x : dot.x + step.x;
     dot.y = dot.y + step.y;
-    if (dot.x <= -400.0f || dot.x >= 1000.0f || dot.y <= -400.0f || dot.y >= 1168.0f) {
-        dot = {kParkX, kParkY, 0.0f};
-    }
+    if (isOutsideField(dot)) parkEnemyBullet(dot);
 }
 
 }  // namespace

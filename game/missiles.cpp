@@ -1,3 +1,4 @@
+#include "game/enemy_bullets.h"
 #include "game/game.h"
 #include "game/game_state.h"
 #include "gfx/glow.h"
@@ -45,6 +46,6 @@ void updateMissiles(RenderTarget* target) {
             drawMissile(target, missile, countMissileStreaks(i));
             missile.y = missile.y + 18.0f;
         }
-        if (missile.y >= 1168.0f) missile = {kParkX, kParkY, 0.0f};
+        if (missile.y >= 1168.0f) parkEnemyBullet(missile);
     }
 }

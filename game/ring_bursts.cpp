@@ -1,9 +1,9 @@
 #include <array>
 #include <cmath>
 
+#include "game/enemy_bullets.h"
 #include "game/game.h"
 #include "game/game_state.h"
-#include "game/parked_rows.h"
 #include "gfx/glow.h"
 
 namespace {
@@ -46,16 +46,6 @@ RingSteps makeRingSteps() {
 
 const RingSteps ringSteps = makeRingSteps();
 
-void parkRingDot(EnemyBullet& dot) {
-    dot.x = kParkX;
-    dot.y = kParkY;
-    dot.active = 0.0f;
-}
-
-bool isOutsideField(const EnemyBullet& dot) {
-    return dot.x <= -400.0f || dot.x >= 1000.0f || dot.y <= -400.0f || dot.y >= 1168.0f;
-}
-
 // A free slot is always parked, so only a launch can change it: the retire
 // test would just park it again.
 void updateRingDot(RenderTarget* target, EnemyBullet& dot, const RingFamily& family, int slot,
@@ -71,7 +61,7 @@ void updateRingDot(RenderTarget* target, EnemyBullet& dot, const RingFamily& fam
     const PointF step = ringSteps[family.speed][slot];
     dot.x = dot.x + step.x;
     dot.y = dot.y + step.y;
-    if (isOutsideField(dot)) parkRingDot(dot);
+    if (isOutsideField(dot)) parkEnemyBullet(dot);
 }
 
 // Most enemies have no dot in flight most of the time.

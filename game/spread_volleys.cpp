@@ -1,6 +1,6 @@
+#include "game/enemy_bullets.h"
 #include "game/game.h"
 #include "game/game_state.h"
-#include "game/parked_rows.h"
 #include "gfx/glow.h"
 
 namespace {
@@ -58,7 +58,7 @@ void updateNeedle(RenderTarget* target, EnemyBullet& needle, const SpreadGroup& 
     // Whole-number steps, converted to float before the add.
     needle.x = needle.x + static_cast<float>(group.dxPerSpeed * speed);
     needle.y = needle.y + static_cast<float>(group.dyPerSpeed * speed);
-    if (hasLeftField(needle, group)) needle = {kParkX, kParkY, 0.0f};
+    if (hasLeftField(needle, group)) parkEnemyBullet(needle);
 }
 
 bool hasNeedles(const SpreadVolley& volley, int i) {

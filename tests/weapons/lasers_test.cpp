@@ -1,3 +1,4 @@
+#include <climits>
 #include <cmath>
 
 #include "tests/weapons/weapon_fixture.h"
@@ -208,6 +209,19 @@ TEST_F(LaserTest, WaitingLeftoverPointIsDrawnAndRetireTestedButNotMoved) {
             EXPECT_EQ(laser.x[10], kLaserRetireX);
         }
     }
+}
+
+// A volley that never ends keeps counting; the count wraps instead of
+// overflowing, and its live points go on cruising.
+TEST_F(LaserTest, EndlessVolleyCounterWrapsAndItsPointsCruise) {
+    LaserTrail& laser = startVolley(INT32_MAX);
+    placeLaserPoint(laser, 20, 300.0f, 400.0f);
+    laser.turn[20] = 1.0f;
+    updateEnemyLasers(&target);
+    EXPECT_EQ(laser.counter, INT32_MIN);
+    EXPECT_EQ(laser.active, 1.0f);
+    EXPECT_EQ(laser.turn[20], 1.0f);
+    EXPECT_NEAR(std::hypot(laser.stepX[20], laser.stepY[20]), 30.0f, 1e-3f);
 }
 
 }  // namespace
