@@ -58,7 +58,9 @@ void runTimers(TimerQueue* queue) {
         }
         const Clock::time_point now = Clock::now();
         if (now < timer->due) {
-            queue->wake.wait_until(lock, timer->due);
+            // A copy: the timer may be deleted while this thread waits.
+            const Clock::time_point due = timer->due;
+            queue->wake.wait_until(lock, due);
             continue;
         }
         // Rescheduled before the call, so a slow callback does not stretch the period.
