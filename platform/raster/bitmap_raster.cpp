@@ -3,32 +3,40 @@
 #include <cmath>
 #include <vector>
 
-// Weights are 8-bit fixed point (256 = 1). A destination row is made in two
-// steps: the two source rows it falls between are mixed into a row of 16-bit
-// channels (`mixed`, one texel of padding at each end repeating the edge
-// texel), then each pixel mixes two neighbours of that row and is blended.
+#include "platform/raster/kernel_dispatch.h"
+
+// Weights are 8-bit fixed point (256 = 1). A pixel's source is its four texels
+// weighted by the bilinear weights times its share (opacity x area coverage),
+// the four weights summing to the share, so every channel stays within 16 bits.
+// Scaled draws mix the two source rows first and then neighbouring texels.
+// Each destination row is made in two stages: the premultiplied source of its
+// pixels goes into a scratch row, which is then blended over the frame row.
 
 namespace {
 
-struct ColumnTable {
-    std::vector<std::int32_t> index;    // left texel, as an index into the mixed row
+struct RowScratch {
+    std::vector<std::int32_t> texel;    // left texel of each column
     std::vector<std::uint16_t> weight;  // share of the right texel, 0..256
     std::vector<float> share;           // opacity x horizontal area coverage
+    std::vector<std::uint32_t> source;  // the row's premultiplied source pixels
+    std::vector<std::uint32_t> mixed;   // scaled draws: the source rows mixed vertically
 };
 
 // Per thread, grown once and reused: nothing is allocated while frames are drawn.
-thread_local ColumnTable columns;
-thread_local std::vector<std::uint16_t> mixed;
+thread_local RowScratch scratch;
 
-// A sample position between texels: the left texel and the right one's weight.
+// Inner pixels at unit scale go in blocks; a block whose texels are all zero
+// (fully transparent) is skipped, which leaves the frame exactly as blending it would.
+constexpr int kBlock = 32;
+
 struct Sample {
-    int texel;
+    int texel;  // texel left of (or above) the sample point
     std::uint32_t weight;
 };
 
-Sample splitSample(float position, bool nearest) {
-    // Far outside any image, kept finite so the texel converts to int safely.
-    position = !(position > -1e7f) ? -1e7f : std::min(position, 1e7f);
+RASTER_INLINE Sample splitSample(float position, bool nearest) {
+    // Far outside any image, kept in range so the texel converts to int safely.
+    position = std::max(std::min(position, 1e7f), -1e7f);
     const float texel = std::floor(position);
     const float fraction = position - texel;
     const std::uint32_t weight = nearest ? (fraction >= 0.5f ? 256u : 0u)
@@ -36,64 +44,139 @@ Sample splitSample(float position, bool nearest) {
     return {static_cast<int>(texel), weight};
 }
 
-// Area of [i, i + 1] inside [from, to].
-float overlap(int i, float from, float to) {
+// Length of [i, i + 1] inside [from, to].
+RASTER_INLINE float overlap(int i, float from, float to) {
     const float lo = std::max(static_cast<float>(i), from);
     const float hi = std::min(static_cast<float>(i + 1), to);
     return std::max(hi - lo, 0.0f);
 }
 
-inline std::uint32_t divide255(std::uint32_t v) {
-    v += 128;
-    return (v + (v >> 8)) >> 8;
+// 0..256 from a share 0..1.
+RASTER_INLINE std::uint32_t fixedShare(float share) {
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(share * 256.0f + 0.5f));
 }
 
-// Mixes the two neighbours of every pixel of one row, scales by the pixel's
-// share and blends it over the frame row.
-template <bool Unit>
-void blendRow(std::uint32_t* out, int count, const std::uint16_t* mix, int unitIndex,
-              std::uint32_t unitWeight, const std::int32_t* index, const std::uint16_t* weight,
-              const float* share, float rowShare) {
-    for (int i = 0; i < count; ++i) {
-        const std::uint16_t* left = mix + 4 * (Unit ? unitIndex + i : index[i]);
-        const std::uint16_t* right = left + 4;
-        const std::uint32_t w = Unit ? unitWeight : weight[i];
-        const std::uint32_t f = static_cast<std::uint32_t>(share[i] * rowShare * 256.0f + 0.5f);
-        std::uint32_t s[4];
-        for (int c = 0; c < 4; ++c) {
-            const std::uint32_t texel = (left[c] * (256u - w) + right[c] * w + 32768u) >> 16;
-            s[c] = (texel * f + 128u) >> 8;
-        }
-        const std::uint32_t keep = 255u - std::min(s[3], 255u);
-        const std::uint32_t d = out[i];
-        std::uint32_t result = 0;
-        for (int c = 0; c < 4; ++c) {
-            const std::uint32_t channel = s[c] + divide255(((d >> (8 * c)) & 0xFFu) * keep);
-            result |= std::min(channel, 255u) << (8 * c);
-        }
-        out[i] = result;
+// The four texel weights of a sample (upper left, upper right, lower left,
+// lower right) for horizontal and vertical weights wx, wy and share f, all
+// 0..256; they sum to f exactly, the rounding remainder going to the largest.
+struct Weights {
+    std::uint16_t w[4];
+};
+
+RASTER_INLINE Weights texelWeights(std::uint32_t wx, std::uint32_t wy, std::uint32_t f) {
+    const std::uint32_t full[4] = {(256 - wx) * (256 - wy), wx * (256 - wy), (256 - wx) * wy,
+                                   wx * wy};
+    Weights out{};
+    std::uint32_t sum = 0;
+    int largest = 0;
+    for (int k = 0; k < 4; ++k) {
+        out.w[k] = static_cast<std::uint16_t>(full[k] * f >> 16);
+        sum += out.w[k];
+        if (full[k] > full[largest]) largest = k;
+    }
+    out.w[largest] = static_cast<std::uint16_t>(out.w[largest] + (f - sum));
+    return out;
+}
+
+// Two channels at a time in the 16-bit halves of a word: sum of t[k] x w[k],
+// rounded, for weights summing to at most 256.
+RASTER_INLINE std::uint32_t weighPixels(const std::uint32_t* t, const std::uint16_t* w, int n) {
+    constexpr std::uint32_t kLow = 0x00FF00FFu, kHalf = 0x00800080u;
+    std::uint32_t low = kHalf, high = kHalf;
+    for (int k = 0; k < n; ++k) {
+        low += (t[k] & kLow) * w[k];
+        high += ((t[k] >> 8) & kLow) * w[k];
+    }
+    return ((low >> 8) & kLow) | (high & ~kLow);
+}
+
+// One pixel from the texels left and right in rows upper and lower.
+RASTER_INLINE std::uint32_t samplePixel(const std::uint32_t* upper, const std::uint32_t* lower,
+                                        int left, int right, const Weights& weights) {
+    const std::uint32_t texels[4] = {upper[left], upper[right], lower[left], lower[right]};
+    return weighPixels(texels, weights.w, 4);
+}
+
+// One channel: the weighted sum, rounded. Each step is cut to 16 bits (no value
+// exceeds 65535), so the loops using it run on 16-bit vector lanes.
+RASTER_INLINE std::uint8_t weighChannel(std::uint16_t sum) {
+    return static_cast<std::uint8_t>(static_cast<std::uint16_t>(sum + 128) >> 8);
+}
+RASTER_INLINE std::uint16_t weigh(std::uint8_t channel, std::uint16_t weight) {
+    return static_cast<std::uint16_t>(channel * weight);
+}
+
+// Pixels at unit scale, channel by channel along the bytes of the rows, each
+// texel's right neighbour being the next one. Rows or columns with zero weight
+// are left out (MixX: the right texels count; MixY: the lower row counts).
+template <bool MixX, bool MixY>
+RASTER_INLINE void sampleUnitRun(std::uint32_t* out, int count, const std::uint32_t* upper,
+                                 const std::uint32_t* lower, const Weights& weights) {
+    const auto* __restrict a = reinterpret_cast<const std::uint8_t*>(upper);
+    const auto* __restrict b = reinterpret_cast<const std::uint8_t*>(lower);
+    auto* __restrict o = reinterpret_cast<std::uint8_t*>(out);
+    const std::uint16_t* w = weights.w;
+    for (int i = 0; i < 4 * count; ++i) {
+        std::uint16_t sum = weigh(a[i], w[0]);
+        if (MixX) sum = static_cast<std::uint16_t>(sum + weigh(a[i + 4], w[1]));
+        if (MixY) sum = static_cast<std::uint16_t>(sum + weigh(b[i], w[2]));
+        if (MixX && MixY) sum = static_cast<std::uint16_t>(sum + weigh(b[i + 4], w[3]));
+        o[i] = weighChannel(sum);
     }
 }
 
-// Mixed-row entries [from, to] from source rows top and bottom, weight w for bottom.
-void mixRows(const PixelImage& image, int firstColumn, int top, int bottom, std::uint32_t w,
-             int from, int to) {
-    const std::size_t column = static_cast<std::size_t>(firstColumn + from - 1);
-    const auto* upper = reinterpret_cast<const std::uint8_t*>(
-        image.pixels.data() + static_cast<std::size_t>(top) * image.width + column);
-    const auto* lower = reinterpret_cast<const std::uint8_t*>(
-        image.pixels.data() + static_cast<std::size_t>(bottom) * image.width + column);
-    std::uint16_t* out = mixed.data() + 4 * from;
-    const std::uint16_t keep = static_cast<std::uint16_t>(256u - w);
-    const std::uint16_t take = static_cast<std::uint16_t>(w);
-    const int bytes = 4 * (to - from + 1);
-    for (int i = 0; i < bytes; ++i)
-        out[i] = static_cast<std::uint16_t>(upper[i] * keep + lower[i] * take);
+RASTER_INLINE void sampleUnitRun(std::uint32_t* out, int count, const std::uint32_t* upper,
+                                 const std::uint32_t* lower, const Weights& weights) {
+    const bool mixX = weights.w[1] != 0 || weights.w[3] != 0;
+    const bool mixY = weights.w[2] != 0 || weights.w[3] != 0;
+    if (mixX && mixY) return sampleUnitRun<true, true>(out, count, upper, lower, weights);
+    if (mixX) return sampleUnitRun<true, false>(out, count, upper, lower, weights);
+    if (mixY) return sampleUnitRun<false, true>(out, count, upper, lower, weights);
+    sampleUnitRun<false, false>(out, count, upper, lower, weights);
+}
+
+// Texels [0, count) of rows upper and lower mixed vertically into out.
+RASTER_INLINE void mixRows(std::uint32_t* out, int count, const std::uint32_t* upper,
+                           const std::uint32_t* lower, std::uint32_t wy) {
+    const auto* __restrict a = reinterpret_cast<const std::uint8_t*>(upper);
+    const auto* __restrict b = reinterpret_cast<const std::uint8_t*>(lower);
+    auto* __restrict o = reinterpret_cast<std::uint8_t*>(out);
+    const auto keep = static_cast<std::uint16_t>(256 - wy), take = static_cast<std::uint16_t>(wy);
+    for (int i = 0; i < 4 * count; ++i)
+        o[i] = weighChannel(static_cast<std::uint16_t>(weigh(a[i], keep) + weigh(b[i], take)));
+}
+
+// Whether a whole block's texels and the one after it are zero in both rows;
+// shorter blocks are not worth the test. The fixed length compiles to a few
+// vector instructions.
+RASTER_INLINE bool transparentBlock(const std::uint32_t* upper, const std::uint32_t* lower,
+                                    int count) {
+    if (count < kBlock) return false;
+    std::uint32_t any = upper[kBlock] | lower[kBlock];
+    for (int i = 0; i < kBlock; ++i) any |= upper[i] | lower[i];
+    return any == 0;
+}
+
+// Source-over of premultiplied source pixels, channel by channel. The sum is
+// clamped for sources whose colour exceeds their alpha.
+RASTER_INLINE void blendRun(std::uint32_t* __restrict frame, const std::uint32_t* __restrict source,
+                            int count) {
+    auto* __restrict d = reinterpret_cast<std::uint8_t*>(frame);
+    const auto* __restrict s = reinterpret_cast<const std::uint8_t*>(source);
+    for (int p = 0; p < count; ++p) {
+        const auto keep = static_cast<std::uint16_t>(255 - s[4 * p + 3]);
+        for (int c = 0; c < 4; ++c) {
+            const int i = 4 * p + c;
+            const auto product = static_cast<std::uint16_t>(d[i] * keep + 128);
+            const auto kept = static_cast<std::uint16_t>((product + (product >> 8)) >> 8);
+            d[i] = static_cast<std::uint8_t>(std::min<std::uint16_t>(s[i] + kept, 255));
+        }
+    }
 }
 
 }  // namespace
 
-void rasterBitmap(PixelImage& frame, RowBand band, const BitmapShape& shape) {
+RASTER_KERNEL void rasterBitmap(PixelImage& frame, RowBand band, const BitmapShape& shape) {
     const PixelImage& image = *shape.image;
     const RectF& dst = shape.destination;
     const RectF& src = shape.source;
@@ -102,10 +185,12 @@ void rasterBitmap(PixelImage& frame, RowBand band, const BitmapShape& shape) {
     if (!(src.right > src.left && src.bottom > src.top)) return;
 
     // Texels that may be sampled: the source rectangle's, within the image.
-    const int firstColumn = std::max(clampedFloor(src.left, 0, static_cast<int>(image.width)), 0);
-    const int lastColumn = clampedFloor(std::ceil(src.right), 0, static_cast<int>(image.width)) - 1;
-    const int firstRow = clampedFloor(src.top, 0, static_cast<int>(image.height));
-    const int lastRow = clampedFloor(std::ceil(src.bottom), 0, static_cast<int>(image.height)) - 1;
+    const int imageWidth = static_cast<int>(image.width);
+    const int imageHeight = static_cast<int>(image.height);
+    const int firstColumn = clampedFloor(src.left, 0, imageWidth);
+    const int lastColumn = clampedFloor(std::ceil(src.right), 0, imageWidth) - 1;
+    const int firstRow = clampedFloor(src.top, 0, imageHeight);
+    const int lastRow = clampedFloor(std::ceil(src.bottom), 0, imageHeight) - 1;
     if (lastColumn < firstColumn || lastRow < firstRow) return;
 
     const int width = static_cast<int>(frame.width);
@@ -119,59 +204,99 @@ void rasterBitmap(PixelImage& frame, RowBand band, const BitmapShape& shape) {
     const float scaleY = (src.bottom - src.top) / (dst.bottom - dst.top);
     const int count = x1 - x0;
     const int texels = lastColumn - firstColumn + 1;
-
-    // Mixed-row index of source column c is c - firstColumn + 1; entries 0 and
-    // texels + 1 are the padding.
-    if (columns.index.size() < static_cast<std::size_t>(count)) {
-        columns.index.resize(count);
-        columns.weight.resize(count);
-        columns.share.resize(count);
+    RowScratch& s = scratch;
+    if (s.texel.size() < static_cast<std::size_t>(count)) {
+        s.texel.resize(count);
+        s.weight.resize(count);
+        s.share.resize(count);
+        s.source.resize(count);
     }
-    if (mixed.size() < 4 * static_cast<std::size_t>(texels + 2)) mixed.resize(4 * (texels + 2));
+    if (s.mixed.size() < static_cast<std::size_t>(texels)) s.mixed.resize(texels);
 
+    // At unit scale the sample of pixel x0 + i lies i texels right of x0's.
+    const bool unit = scaleX == 1.0f;
     const Sample first = splitSample(
         src.left + (static_cast<float>(x0) + 0.5f - dst.left) * scaleX - 0.5f, shape.nearest);
-    // At unit scale every pixel has the same weight and the next texel, so the
-    // row is walked with contiguous reads; the padding stands in for clamping.
-    const bool unit =
-        scaleX == 1.0f && first.texel >= firstColumn - 1 && first.texel + count <= lastColumn + 1;
-    int lowest = texels + 1, highest = 0;
+    // Unit scale: the pixels with both texels inside the source and full cover.
+    int innerBegin = count, innerEnd = count;
     for (int i = 0; i < count; ++i) {
         const int x = x0 + i;
-        columns.share[i] = opacity * overlap(x, dst.left, dst.right);
-        if (unit) continue;
-        const Sample s = splitSample(
-            src.left + (static_cast<float>(x) + 0.5f - dst.left) * scaleX - 0.5f, shape.nearest);
-        const int left = std::clamp(s.texel, firstColumn, lastColumn);
-        const int right = std::clamp(s.texel + 1, firstColumn, lastColumn);
-        // A clamped pair samples one texel; point both at it.
-        columns.index[i] = left - firstColumn + 1;
-        columns.weight[i] = static_cast<std::uint16_t>(right == left ? 0u : s.weight);
-        lowest = std::min(lowest, columns.index[i]);
-        highest = std::max(highest, columns.index[i] + (right == left ? 0 : 1));
+        const float cover = overlap(x, dst.left, dst.right);
+        s.share[i] = opacity * cover;
+        const Sample c =
+            unit ? Sample{first.texel + i, first.weight}
+                 : splitSample(src.left + (static_cast<float>(x) + 0.5f - dst.left) * scaleX - 0.5f,
+                               shape.nearest);
+        s.texel[i] = c.texel;
+        s.weight[i] = static_cast<std::uint16_t>(c.weight);
+        if (unit && cover == 1.0f && c.texel >= firstColumn && c.texel + 1 <= lastColumn) {
+            if (innerBegin == count) innerBegin = i;
+            innerEnd = i + 1;
+        }
     }
-    const int unitIndex = first.texel - firstColumn + 1;
-    if (unit) {
-        lowest = unitIndex;
-        highest = unitIndex + count;
-    }
-    const int mixFrom = std::max(lowest, 1), mixTo = std::min(highest, texels);
 
+    const std::size_t stride = image.width;
     for (int y = y0; y < y1; ++y) {
         const float rowShare = overlap(y, dst.top, dst.bottom);
-        const Sample s = splitSample(
+        const Sample v = splitSample(
             src.top + (static_cast<float>(y) + 0.5f - dst.top) * scaleY - 0.5f, shape.nearest);
-        const int top = std::clamp(s.texel, firstRow, lastRow);
-        const int bottom = std::clamp(s.texel + 1, firstRow, lastRow);
-        mixRows(image, firstColumn, top, bottom, bottom == top ? 0u : s.weight, mixFrom, mixTo);
-        if (lowest == 0) std::copy_n(&mixed[4], 4, &mixed[0]);
-        if (highest == texels + 1) std::copy_n(&mixed[4 * texels], 4, &mixed[4 * (texels + 1)]);
+        // Rows beyond the source rectangle repeat its edge row.
+        const std::uint32_t* upper =
+            image.pixels.data() + std::clamp(v.texel, firstRow, lastRow) * stride;
+        const std::uint32_t* lower =
+            image.pixels.data() + std::clamp(v.texel + 1, firstRow, lastRow) * stride;
         std::uint32_t* out = frameRow(frame, y) + x0;
-        if (unit)
-            blendRow<true>(out, count, mixed.data(), unitIndex, first.weight, nullptr, nullptr,
-                           columns.share.data(), rowShare);
-        else
-            blendRow<false>(out, count, mixed.data(), 0, 0, columns.index.data(),
-                            columns.weight.data(), columns.share.data(), rowShare);
+
+        if (unit) {
+            const Weights inner =
+                texelWeights(first.weight, v.weight, fixedShare(opacity * rowShare));
+            // Runs of blocks that are not wholly transparent, one call each.
+            int i = innerBegin;
+            while (i < innerEnd) {
+                auto blockEnd = [&](int at) { return std::min(at + kBlock, innerEnd); };
+                const int texel = s.texel[i];
+                if (transparentBlock(upper + texel, lower + texel, blockEnd(i) - i)) {
+                    i = blockEnd(i);
+                    continue;
+                }
+                int end = blockEnd(i);
+                while (end < innerEnd &&
+                       !transparentBlock(upper + s.texel[end], lower + s.texel[end],
+                                         blockEnd(end) - end + 1))
+                    end = blockEnd(end);
+                sampleUnitRun(s.source.data() + i, end - i, upper + texel, lower + texel, inner);
+                blendRun(out + i, s.source.data() + i, end - i);
+                i = end;
+            }
+        }
+        // Every other pixel one by one, or all of them through the vertically
+        // mixed row when the draw is scaled.
+        if (!unit)
+            mixRows(s.mixed.data(), texels, upper + firstColumn, lower + firstColumn, v.weight);
+        int i = 0;
+        while (i < count) {
+            if (i == innerBegin) {
+                i = innerEnd;
+                continue;
+            }
+            const int left = std::clamp(s.texel[i], firstColumn, lastColumn);
+            const int right = std::clamp(s.texel[i] + 1, firstColumn, lastColumn);
+            const std::uint32_t f = fixedShare(s.share[i] * rowShare);
+            if (unit) {
+                s.source[i] =
+                    samplePixel(upper, lower, left, right, texelWeights(s.weight[i], v.weight, f));
+            } else {
+                const std::uint32_t texels[2] = {s.mixed[left - firstColumn],
+                                                 s.mixed[right - firstColumn]};
+                s.source[i] = weighPixels(texels, texelWeights(s.weight[i], 0, f).w, 2);
+            }
+            ++i;
+        }
+        if (!unit) {
+            blendRun(out, s.source.data(), count);
+        } else {
+            blendRun(out, s.source.data(), innerBegin);
+            blendRun(out + innerEnd, s.source.data() + innerEnd, count - innerEnd);
+        }
     }
 }

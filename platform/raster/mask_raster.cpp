@@ -1,6 +1,6 @@
 #include "platform/raster/mask_raster.h"
 
-void rasterMask(PixelImage& frame, RowBand band, const MaskShape& shape) {
+RASTER_KERNEL void rasterMask(PixelImage& frame, RowBand band, const MaskShape& shape) {
     const TextMask& m = *shape.mask;
     const int x0 = std::max(m.left, 0);
     const int x1 = std::min(m.left + m.width, static_cast<int>(frame.width));

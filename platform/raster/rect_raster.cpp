@@ -5,12 +5,12 @@
 namespace {
 
 // Length of [i, i + 1] inside [from, to].
-inline float overlap(float i, float from, float to) {
+RASTER_INLINE float overlap(float i, float from, float to) {
     return std::max(std::min(i + 1.0f, to) - std::max(i, from), 0.0f);
 }
 
 // The stroke of a mitred rectangle is the outer rectangle less the inner one.
-void paintSharp(PixelImage& frame, RowBand band, const RectShape& s, const RectF& r) {
+RASTER_INLINE void paintSharp(PixelImage& frame, RowBand band, const RectShape& s, const RectF& r) {
     const float w = s.halfWidth;
     const RectF outer{r.left - w, r.top - w, r.right + w, r.bottom + w};
     const RectF inner{r.left + w, r.top + w, r.right - w, r.bottom - w};
@@ -33,7 +33,8 @@ void paintSharp(PixelImage& frame, RowBand band, const RectShape& s, const RectF
 
 // Distance to the outline of a rectangle with round corners, from its centre
 // (cx, cy), half extents (hx, hy) and corner radius.
-void paintRounded(PixelImage& frame, RowBand band, const RectShape& s, const RectF& r) {
+RASTER_INLINE void paintRounded(PixelImage& frame, RowBand band, const RectShape& s,
+                                const RectF& r) {
     const float cx = (r.left + r.right) * 0.5f, cy = (r.top + r.bottom) * 0.5f;
     const float hx = (r.right - r.left) * 0.5f, hy = (r.bottom - r.top) * 0.5f;
     const float radius = std::min({s.radius, hx, hy});
@@ -56,7 +57,7 @@ void paintRounded(PixelImage& frame, RowBand band, const RectShape& s, const Rec
 
 }  // namespace
 
-void rasterRect(PixelImage& frame, RowBand band, const RectShape& shape) {
+RASTER_KERNEL void rasterRect(PixelImage& frame, RowBand band, const RectShape& shape) {
     // Either corner order describes the same rectangle.
     const RectF& given = shape.rect;
     const RectF r{std::min(given.left, given.right), std::min(given.top, given.bottom),
