@@ -12,7 +12,7 @@
 namespace {
 
 std::string formatted(float value) {
-    char text[kMaxNumberLength];
+    char text[kNumberRoom];
     return {text, formatNumber(value, text)};
 }
 

@@ -2,8 +2,9 @@
 // after promotion to double, but without going through printf.
 #pragma once
 
-// Longest result: sign, nine digits, point, "e-45".
-inline constexpr int kMaxNumberLength = 16;
+// Room to leave at out for one number: the result is at most 15 characters, and
+// the writer uses a few more as scratch space.
+inline constexpr int kNumberRoom = 24;
 
 // Writes the number at out (no terminating zero) and returns the end.
 char* formatNumber(float value, char* out);

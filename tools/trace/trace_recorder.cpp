@@ -14,18 +14,6 @@ char* put(char* out, std::string_view text) {
     return out + text.size();
 }
 
-char* putNumber(char* out, float value) {
-    *out++ = ' ';
-    return formatNumber(value, out);
-}
-
-char* putRect(char* out, const RectF& r) {
-    out = putNumber(out, r.left);
-    out = putNumber(out, r.top);
-    out = putNumber(out, r.right);
-    return putNumber(out, r.bottom);
-}
-
 bool sameBits(const void* a, const void* b, std::size_t size) {
     return std::memcmp(a, b, size) == 0;
 }
@@ -112,6 +100,27 @@ void TraceRecorder::addLine(const char* bytes, std::size_t size) {
 void TraceRecorder::finishLine(char* begin, char* end) {
     *end++ = '\n';
     addLine(begin, static_cast<std::size_t>(end - begin));
+}
+
+char* TraceRecorder::putNumber(char* out, float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    CachedNumber& slot = numberCache_[(bits * 0x9E3779B1u) >> 24];
+    if (slot.length == 0 || slot.bits != bits) {
+        slot.bits = bits;
+        slot.length = static_cast<std::uint32_t>(formatNumber(value, slot.text) - slot.text);
+    }
+    *out++ = ' ';
+    // A number is at most 15 characters, and the caller leaves room for more.
+    std::memcpy(out, slot.text, 16);
+    return out + slot.length;
+}
+
+char* TraceRecorder::putRect(char* out, const RectF& r) {
+    out = putNumber(out, r.left);
+    out = putNumber(out, r.top);
+    out = putNumber(out, r.right);
+    return putNumber(out, r.bottom);
 }
 
 char* TraceRecorder::putColor(char* out, const ColorF& color) {

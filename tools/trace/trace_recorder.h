@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/render.h"
+#include "tools/trace/format_number.h"
 
 inline constexpr std::uint64_t kFnvOffsetBasis = 0xcbf29ce484222325ull;
 inline constexpr std::uint64_t kFnvPrime = 0x100000001b3ull;
@@ -47,6 +48,9 @@ class TraceRecorder : public RenderTarget {
     void addLine(const char* bytes, std::size_t size);
     // Ends the line at end with '\n' and adds it.
     void finishLine(char* begin, char* end);
+    // Each writes a space and then its numbers.
+    char* putNumber(char* out, float value);
+    char* putRect(char* out, const RectF& rect);
     char* putColor(char* out, const ColorF& color);
     char* putLineEnds(char* out, PointF from, PointF to);
 
@@ -57,15 +61,23 @@ class TraceRecorder : public RenderTarget {
     std::string textLine_;
     char line_[512];
 
-    // The three passes of a glow line share their end points, and colours repeat
-    // all through a frame: both are formatted once and reused.
+    // Numbers recur within a frame (points shared by neighbouring lines, colours,
+    // sprite rectangles), and the three passes of a glow line share their end
+    // points: formatted text is kept and reused.
+    struct CachedNumber {
+        std::uint32_t bits;
+        std::uint32_t length = 0;  // 0: empty
+        char text[kNumberRoom];
+    };
+    CachedNumber numberCache_[256];
+    static constexpr int kFourNumbersRoom = 4 * (1 + kNumberRoom);
     PointF lastEnds_[2] = {};
-    char lastEndsText_[4 * 17];
+    char lastEndsText_[kFourNumbersRoom];
     int lastEndsLength_ = -1;
     struct CachedColor {
         ColorF color;
         int length = -1;
-        char text[4 * 17];
+        char text[kFourNumbersRoom];
     };
     CachedColor colorCache_[64];
 };
