@@ -26,9 +26,10 @@ TEST(TraceOptions, DefaultsAndEveryOption) {
     EXPECT_EQ(options.dumpFirst, 3u);
     EXPECT_EQ(options.dumpLast, 9u);
 
-    ASSERT_TRUE(parse({"--dump", "42"}, options, error));
+    ASSERT_TRUE(parse({"--dump", "42", "--png", "pictures"}, options, error));
     EXPECT_EQ(options.dumpFirst, 42u);
     EXPECT_EQ(options.dumpLast, 42u);
+    EXPECT_EQ(options.pngDirectory, "pictures");
 }
 
 struct BadOptions {
@@ -52,6 +53,7 @@ TEST(TraceOptions, BadOptionsNameTheirFault) {
         {{"--dump", "-4"}, "bad frame range"},
         {{"--dump", "1-2-3"}, "bad frame range"},
         {{"--dump", "x"}, "bad frame range"},
+        {{"--png", "pictures"}, "--png draws the dumped frames"},
     };
     for (const BadOptions& c : cases) {
         TraceOptions options;

@@ -84,6 +84,19 @@ TEST(TraceTool, DumpsOpLinesBeforeTheSummaryOfTheirFrame) {
     EXPECT_FALSE(std::getline(lines, line));
 }
 
+TEST(TraceTool, PngDrawsTheDumpedFramesWithoutChangingTheTrace) {
+    const std::string directory = testing::TempDir() + "trace_pictures";
+    std::system(("rm -rf " + directory + " && mkdir " + directory).c_str());
+    const RunResult plain = runTool(SKYRAIL_TRACE_TOOL, "--frames 4 --dump 2-3");
+    const RunResult drawn = runTool(SKYRAIL_TRACE_TOOL, "--frames 4 --dump 2-3 --png " + directory);
+    ASSERT_EQ(drawn.status, 0) << drawn.err;
+    EXPECT_EQ(drawn.out, plain.out);
+    for (const char* name : {"/frame-00002.png", "/frame-00003.png"}) {
+        EXPECT_EQ(readFile(directory + name).substr(0, 8), "\x89PNG\r\n\x1a\n") << name;
+    }
+    EXPECT_TRUE(readFile(directory + "/frame-00001.png").empty());
+}
+
 // A full pass with the committed key script against the committed hashes. After a
 // deliberate change of the game, regenerate them with tools/trace/update-golden.sh.
 void expectGoldenPass(const std::string& tool, const std::string& golden) {

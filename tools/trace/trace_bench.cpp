@@ -65,7 +65,8 @@ BENCHMARK(gameAlone)->Unit(benchmark::kMillisecond);
 void tracePass(benchmark::State& state) {
     std::FILE* sink = std::fopen("/dev/null", "w");
     const KeyScript keys = busyKeys();
-    for (auto _ : state) runTrace(TraceOptions{}, keys, sink);
+    std::string error;
+    for (auto _ : state) runTrace(TraceOptions{}, keys, nullptr, sink, error);
     std::fclose(sink);
 }
 BENCHMARK(tracePass)->Unit(benchmark::kMillisecond)->Iterations(1);

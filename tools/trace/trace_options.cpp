@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: [--frames N] [--keys FILE] [--dump A-B]";
+constexpr const char* kUsage = "usage: [--frames N] [--keys FILE] [--dump A-B] [--png DIR]";
 
 bool parseDumpRange(std::string_view text, TraceOptions& options) {
     const std::size_t dash = text.find('-');
@@ -22,7 +22,7 @@ bool parseTraceOptions(int argc, const char* const* argv, TraceOptions& options,
                        std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
-        if (option != "--frames" && option != "--keys" && option != "--dump") {
+        if (option != "--frames" && option != "--keys" && option != "--dump" && option != "--png") {
             error = (option.starts_with("-") ? "unknown option '" : "unexpected argument '") +
                     std::string(option) + "' (" + kUsage + ")";
             return false;
@@ -40,6 +40,8 @@ bool parseTraceOptions(int argc, const char* const* argv, TraceOptions& options,
             }
         } else if (option == "--keys") {
             options.keysPath = value;
+        } else if (option == "--png") {
+            options.pngDirectory = value;
         } else {
             if (!parseDumpRange(value, options)) {
                 error = "bad frame range for --dump: '" + std::string(value) +
@@ -48,6 +50,10 @@ bool parseTraceOptions(int argc, const char* const* argv, TraceOptions& options,
             }
             options.dump = true;
         }
+    }
+    if (!options.pngDirectory.empty() && !options.dump) {
+        error = "--png draws the dumped frames: give them with --dump A-B";
+        return false;
     }
     return true;
 }

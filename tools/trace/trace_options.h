@@ -1,4 +1,5 @@
-// The command line of the trace tools: [--frames N] [--keys FILE] [--dump A-B].
+// The command line of the trace tools:
+// [--frames N] [--keys FILE] [--dump A-B] [--png DIR].
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@ struct TraceOptions {
     bool dump = false;
     std::uint32_t dumpFirst = 0;
     std::uint32_t dumpLast = 0;
+    std::string pngDirectory;  // empty: no pictures; else the dumped frames are drawn there
 };
 
 // On failure returns false and sets error to one line naming the fault.

@@ -4,8 +4,13 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
+#include "tools/trace/frame_pictures.h"
 #include "tools/trace/key_script.h"
 #include "tools/trace/trace_options.h"
 
-void runTrace(const TraceOptions& options, const KeyScript& keys, std::FILE* out);
+// With pictures, the dumped frames are also drawn and written as PNG files; a
+// picture that cannot be written stops the run with false and one line in error.
+bool runTrace(const TraceOptions& options, const KeyScript& keys, FramePictures* pictures,
+              std::FILE* out, std::string& error);
