@@ -39,27 +39,27 @@ constexpr auto kParkedRow = [] {
 }();
 
 // Random draws happen in the order written: vx's two terms before vy's.
-void emitFragment(Fragment& f, int j, float x, float y) {
+void emitFragment(Fragment& fragment, int j, float x, float y) {
     if (j <= kLastSpray) {
         const int a = gameRand() % 22;
         const int b = gameRand() % 22;
         const int c = gameRand() % 22;
         const int d = gameRand() % 22;
-        f.x = x + 22.0f;
-        f.y = (y + 22.0f) - 25.0f;
-        f.vx = static_cast<float>(a - b + 4);
-        f.vy = static_cast<float>(c - d - 14);
+        fragment.x = x + 22.0f;
+        fragment.y = (y + 22.0f) - 25.0f;
+        fragment.vx = static_cast<float>(a - b + 4);
+        fragment.vy = static_cast<float>(c - d - 14);
     } else {
         const int e = gameRand() % 4;
-        const int g = gameRand() % 4;
-        const int h = gameRand() % 12;
-        f.x = x + 15.0f;
-        f.y = (y + 15.0f) - 25.0f;
-        f.vx = static_cast<float>(e - g);
-        f.vy = static_cast<float>(h + 4);
+        const int f = gameRand() % 4;
+        const int g = gameRand() % 12;
+        fragment.x = x + 15.0f;
+        fragment.y = (y + 15.0f) - 25.0f;
+        fragment.vx = static_cast<float>(e - f);
+        fragment.vy = static_cast<float>(g + 4);
     }
-    f.age = 0.0f;
-    f.active = 1.0f;
+    fragment.age = 0.0f;
+    fragment.active = 1.0f;
 }
 
 void freeDestroyedEnemy(Enemy& enemy) {
