@@ -96,6 +96,7 @@ StockHandle GetStockObject(int id);
 std::uint16_t RegisterClass(const WindowClass& windowClass);
 // Fails while a window of the class still exists.
 bool UnregisterClass(const wchar_t* className, InstanceHandle instance);
+// The registered fields, or null when no such class is registered.
 const WindowClass* GetClassInfo(InstanceHandle instance, const wchar_t* className);
 
 // (x, y, width, height) is the outer rectangle of the window; the window is

@@ -12,7 +12,7 @@ import time
 
 from Xlib import X, display, protocol
 
-DEADLINE_SECONDS = 10.0
+DEADLINE_SECONDS = 20.0
 CLOSE_SECONDS = 5.0
 
 
