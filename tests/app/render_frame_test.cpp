@@ -107,6 +107,25 @@ TEST_F(RenderFrameTest, FailedCreationDrawsNothingAndRunsNoFrameUntilItSucceeds)
     EXPECT_EQ(frameLog, kOneFrame);
 }
 
+TEST_F(RenderFrameTest, PartlyBuiltDeviceResourcesAreDroppedAndNothingIsDrawn) {
+    // The target and the ship bitmap are made, then the background bitmap fails.
+    ImageFrame* background = backgroundImage;
+    backgroundImage = nullptr;
+    paint();
+    backgroundImage = background;
+    EXPECT_EQ(targetsCreated, 1);
+    EXPECT_EQ(renderTarget, nullptr);
+    EXPECT_EQ(shipBitmap, nullptr);
+    EXPECT_EQ(brush, nullptr);
+    EXPECT_TRUE(frameLog.empty());
+    EXPECT_EQ(framesRun, 0);
+
+    // The next paint builds the whole set afresh.
+    paint();
+    EXPECT_EQ(targetsCreated, 2);
+    EXPECT_EQ(frameLog, kOneFrame);
+}
+
 TEST_F(RenderFrameTest, DeviceLossLosesOnePictureThenRebuildsAtTheNextPaint) {
     endDrawResult = D2DERR_RECREATE_TARGET;
     paint();
