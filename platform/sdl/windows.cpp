@@ -13,6 +13,7 @@ namespace {
 PlatformInstance programInstance;
 
 RegisteredClass* findClass(InstanceHandle instance, const wchar_t* name) {
+    if (name == nullptr) return nullptr;
     for (RegisteredClass& entry : windowClasses) {
         if (entry.used && entry.fields.instance == instance && entry.name == name) return &entry;
     }
@@ -32,7 +33,10 @@ bool openWindowSystem() {
     }
     if (wakeEventType.load() == 0) {
         const Uint32 first = SDL_RegisterEvents(2);
-        if (first == static_cast<Uint32>(-1)) return false;
+        if (first == static_cast<Uint32>(-1)) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            return false;
+        }
         wakeEventType = first;
         postedEventType = first + 1;
     }
