@@ -25,8 +25,9 @@ struct RowScratch {
 // Per thread, grown once and reused: nothing is allocated while frames are drawn.
 thread_local RowScratch scratch;
 
-// Inner pixels at unit scale go in blocks; a block whose texels are all zero
-// (fully transparent) is skipped, which leaves the frame exactly as blending it would.
+// Inner pixels at unit scale go in blocks. A block whose texels are all zero
+// (fully transparent) is skipped, and a fully opaque one drawn at full share
+// is written without blending: both leave the frame exactly as blending would.
 constexpr int kBlock = 32;
 
 struct Sample {
@@ -146,15 +147,22 @@ RASTER_INLINE void mixRows(std::uint32_t* out, int count, const std::uint32_t* u
         o[i] = weighChannel(static_cast<std::uint16_t>(weigh(a[i], keep) + weigh(b[i], take)));
 }
 
-// Whether a whole block's texels and the one after it are zero in both rows;
-// shorter blocks are not worth the test. The fixed length compiles to a few
-// vector instructions.
-RASTER_INLINE bool transparentBlock(const std::uint32_t* upper, const std::uint32_t* lower,
-                                    int count) {
-    if (count < kBlock) return false;
+enum class BlockKind { Transparent, Opaque, Mixed };
+
+// Whether a block's texels and the one after it are all zero in both rows, all
+// opaque, or neither. Blocks shorter than kBlock are not worth the test; the
+// fixed length compiles to a few vector instructions.
+RASTER_INLINE BlockKind classifyBlock(const std::uint32_t* upper, const std::uint32_t* lower,
+                                      int count) {
+    if (count < kBlock) return BlockKind::Mixed;
     std::uint32_t any = upper[kBlock] | lower[kBlock];
-    for (int i = 0; i < kBlock; ++i) any |= upper[i] | lower[i];
-    return any == 0;
+    std::uint32_t all = upper[kBlock] & lower[kBlock];
+    for (int i = 0; i < kBlock; ++i) {
+        any |= upper[i] | lower[i];
+        all &= upper[i] & lower[i];
+    }
+    if (any == 0) return BlockKind::Transparent;
+    return all >> 24 == 0xFFu ? BlockKind::Opaque : BlockKind::Mixed;
 }
 
 // Source-over of premultiplied source pixels, channel by channel. The sum is
@@ -250,23 +258,28 @@ RASTER_KERNEL void rasterBitmap(PixelImage& frame, RowBand band, const BitmapSha
         if (unit) {
             const Weights inner =
                 texelWeights(first.weight, v.weight, fixedShare(opacity * rowShare));
-            // Runs of blocks that are not wholly transparent, one call each.
+            const bool fullShare = inner.w[0] + inner.w[1] + inner.w[2] + inner.w[3] == 256;
+            auto blockEnd = [&](int at) { return std::min(at + kBlock, innerEnd); };
+            auto kindAt = [&](int at) {
+                return classifyBlock(upper + s.texel[at], lower + s.texel[at], blockEnd(at) - at);
+            };
+            // Runs of blocks of one kind, one call each.
             int i = innerBegin;
+            BlockKind kind = i < innerEnd ? kindAt(i) : BlockKind::Mixed;
             while (i < innerEnd) {
-                auto blockEnd = [&](int at) { return std::min(at + kBlock, innerEnd); };
-                const int texel = s.texel[i];
-                if (transparentBlock(upper + texel, lower + texel, blockEnd(i) - i)) {
-                    i = blockEnd(i);
-                    continue;
-                }
                 int end = blockEnd(i);
-                while (end < innerEnd &&
-                       !transparentBlock(upper + s.texel[end], lower + s.texel[end],
-                                         blockEnd(end) - end + 1))
-                    end = blockEnd(end);
-                sampleUnitRun(s.source.data() + i, end - i, upper + texel, lower + texel, inner);
-                blendRun(out + i, s.source.data() + i, end - i);
+                BlockKind next = kind;
+                while (end < innerEnd && (next = kindAt(end)) == kind) end = blockEnd(end);
+                const std::uint32_t* top = upper + s.texel[i];
+                const std::uint32_t* bottom = lower + s.texel[i];
+                if (kind == BlockKind::Opaque && fullShare) {
+                    sampleUnitRun(out + i, end - i, top, bottom, inner);
+                } else if (kind != BlockKind::Transparent) {
+                    sampleUnitRun(s.source.data() + i, end - i, top, bottom, inner);
+                    blendRun(out + i, s.source.data() + i, end - i);
+                }
                 i = end;
+                kind = next;
             }
         }
         // Every other pixel one by one, or all of them through the vertically

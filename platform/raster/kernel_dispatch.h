@@ -3,7 +3,9 @@
 // loops use no fused multiply-add, so both builds give the same pixels.
 #pragma once
 
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// ThreadSanitizer cannot run the load-time CPU check (it runs before the
+// sanitizer is set up), so its builds take the baseline loops only.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
 #define RASTER_KERNEL __attribute__((target_clones("default", "arch=x86-64-v3")))
 #else
 #define RASTER_KERNEL

@@ -14,9 +14,23 @@ namespace {
 // costs tens of milliseconds) and used under one lock.
 std::mutex pangoLock;
 
+// fontconfig is set up here, before Pango, so that Pango's own set-up thread
+// finds it ready and only reads it. Released at exit with fontconfig's
+// configuration, which hands back every font pattern either has cached.
+struct PangoSetup {
+    FcBool fontconfigReady = FcInit();
+    PangoFontMap* fontMap = pango_ft2_font_map_new();
+    PangoContext* context = pango_font_map_create_context(fontMap);
+    ~PangoSetup() {
+        g_object_unref(context);
+        g_object_unref(fontMap);
+        FcFini();
+    }
+};
+
 PangoContext* sharedContext() {
-    static PangoContext* context = pango_font_map_create_context(pango_ft2_font_map_new());
-    return context;
+    static PangoSetup setup;
+    return setup.context;
 }
 
 void appendUtf8(std::string& out, char32_t c) {
@@ -45,27 +59,27 @@ std::string toUtf8(std::wstring_view text) {
     return out;
 }
 
-// The format's family followed by fontconfig's closest installed family for
-// the language. Without the second entry Pango would take the language's face
-// for the kana and kanji only and a Latin face for the Latin letters; one
-// Japanese face for the whole text is what a Japanese font family gives.
-const std::string& familyList(const std::string& family, const std::string& language) {
+// The format's family followed by the family of the face Pango picks for it
+// in the language (through fontconfig). Without the second entry Pango would
+// take that face for the kana and kanji only and a Latin face for the Latin
+// letters; one Japanese face for the whole text is what a Japanese font gives.
+// The context's language must be set already.
+const std::string& familyList(PangoContext* context, const std::string& family,
+                              const std::string& language) {
     static std::map<std::pair<std::string, std::string>, std::string> known;
     auto [entry, added] = known.try_emplace({family, language}, family);
     if (!added) return entry->second;
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>(language.c_str()));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result;
-    if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
-        FcChar8* found = nullptr;
-        if (FcPatternGetString(match, FC_FAMILY, 0, &found) == FcResultMatch)
-            entry->second.append(",").append(reinterpret_cast<const char*>(found));
-        FcPatternDestroy(match);
+    PangoFontDescription* wanted = pango_font_description_from_string(family.c_str());
+    pango_font_description_set_family(wanted, family.c_str());
+    pango_font_description_set_absolute_size(wanted, 16.0 * PANGO_SCALE);
+    if (PangoFont* font = pango_context_load_font(context, wanted)) {
+        PangoFontDescription* found = pango_font_describe(font);
+        if (const char* name = pango_font_description_get_family(found))
+            entry->second.append(",").append(name);
+        pango_font_description_free(found);
+        g_object_unref(font);
     }
-    FcPatternDestroy(pattern);
+    pango_font_description_free(wanted);
     return entry->second;
 }
 
@@ -104,7 +118,8 @@ PangoLayout* makeLayout(std::wstring_view text, const TextFormat& format, float 
     pango_context_set_language(context, pango_language_from_string(language.c_str()));
 
     PangoFontDescription* font = pango_font_description_new();
-    pango_font_description_set_family(font, familyList(toUtf8(p.family), language).c_str());
+    pango_font_description_set_family(font,
+                                      familyList(context, toUtf8(p.family), language).c_str());
     pango_font_description_set_weight(font,
                                       static_cast<PangoWeight>(std::clamp(p.weight, 1, 1000)));
     pango_font_description_set_style(font, pangoStyle(p.style));
