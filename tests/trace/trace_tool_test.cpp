@@ -2,6 +2,7 @@
 // pass checked against the committed per-frame hashes.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,7 +27,8 @@ std::string readFile(const std::string& path) {
 
 // args is pasted into a shell command line; the tests pass only plain words.
 RunResult runTool(const std::string& tool, const std::string& args) {
-    const std::string base = testing::TempDir() + "trace_tool_test";
+    // Tests run in parallel processes: each gets its own files.
+    const std::string base = testing::TempDir() + "trace_tool_test." + std::to_string(getpid());
     const std::string command = tool + " " + args + " >" + base + ".out 2>" + base + ".err";
     const int status = std::system(command.c_str());
     RunResult result;
@@ -37,7 +39,7 @@ RunResult runTool(const std::string& tool, const std::string& args) {
 }
 
 std::string writeTemp(const std::string& name, const std::string& text) {
-    const std::string path = testing::TempDir() + name;
+    const std::string path = testing::TempDir() + name + "." + std::to_string(getpid());
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -85,7 +87,7 @@ TEST(TraceTool, DumpsOpLinesBeforeTheSummaryOfTheirFrame) {
 }
 
 TEST(TraceTool, PngDrawsTheDumpedFramesWithoutChangingTheTrace) {
-    const std::string directory = testing::TempDir() + "trace_pictures";
+    const std::string directory = testing::TempDir() + "trace_pictures." + std::to_string(getpid());
     std::system(("rm -rf " + directory + " && mkdir " + directory).c_str());
     const RunResult plain = runTool(SKYRAIL_TRACE_TOOL, "--frames 4 --dump 2-3");
     const RunResult drawn = runTool(SKYRAIL_TRACE_TOOL, "--frames 4 --dump 2-3 --png " + directory);
