@@ -83,7 +83,7 @@ TEST(KeyScript, RandomInputNeverCrashesAndErrorsStayOnOneLine) {
     }
 }
 
-TEST(KeyScript, UnreadableFileIsAnError) {
+TEST(KeyScript, UnreadableOrEndlessFileIsAnError) {
     KeyScript script;
     std::string error;
     EXPECT_FALSE(readKeyScript("/nonexistent/keys.txt", script, error));
@@ -91,6 +91,8 @@ TEST(KeyScript, UnreadableFileIsAnError) {
         << error;
     EXPECT_FALSE(readKeyScript("/", script, error));  // a directory opens but cannot be read
     EXPECT_NE(error.find("key script '/'"), std::string::npos) << error;
+    EXPECT_FALSE(readKeyScript("/dev/zero", script, error));  // never ends
+    EXPECT_NE(error.find("larger than 16 MiB"), std::string::npos) << error;
 }
 
 TEST(KeyScript, PlayerFeedsChangesThroughTheKeyHandlers) {

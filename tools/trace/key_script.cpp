@@ -150,12 +150,19 @@ bool readKeyScript(const std::string& path, KeyScript& script, std::string& erro
     std::string text;
     char chunk[65536];
     std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, n);
+    while (text.size() <= kMaxKeyScriptBytes &&
+           (n = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        text.append(chunk, n);
+    }
     const bool readFailed = std::ferror(file) != 0;
     const int readErrno = errno;
     std::fclose(file);
     if (readFailed) {
         error = "cannot read key script '" + path + "': " + std::strerror(readErrno);
+        return false;
+    }
+    if (text.size() > kMaxKeyScriptBytes) {
+        error = "key script '" + path + "' is larger than 16 MiB";
         return false;
     }
     if (!parseKeyScript(text, script, error)) {

@@ -32,6 +32,8 @@ bool parseFrameNumber(std::string_view text, std::uint32_t& frame);
 
 // On failure returns false and sets error to one line naming the line and the fault.
 bool parseKeyScript(std::string_view text, KeyScript& script, std::string& error);
+// Files larger than this are refused rather than read without end (a device, a pipe).
+inline constexpr std::size_t kMaxKeyScriptBytes = 16u << 20;
 bool readKeyScript(const std::string& path, KeyScript& script, std::string& error);
 
 // Plays a script into the key tables through onKeyDown / onKeyUp, as the window
