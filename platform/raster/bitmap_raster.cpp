@@ -14,10 +14,21 @@
 
 namespace {
 
+// The four texel weights of a sample (upper left, upper right, lower left,
+// lower right) for horizontal and vertical weights wx, wy and share f, all
+// 0..256; they sum to f exactly, the rounding remainder going to the largest.
+struct Weights {
+    std::uint16_t w[4];
+};
+
+// What a draw knows about its columns, and the rows it makes.
 struct RowScratch {
     std::vector<std::int32_t> texel;    // left texel of each column
     std::vector<std::uint16_t> weight;  // share of the right texel, 0..256
     std::vector<float> share;           // opacity x horizontal area coverage
+    std::vector<std::int32_t> left;     // scaled draws: texels into `mixed`, clamped
+    std::vector<std::int32_t> right;
+    std::vector<Weights> full;          // scaled draws: weights of a fully covered row
     std::vector<std::uint32_t> source;  // the row's premultiplied source pixels
     std::vector<std::uint32_t> mixed;   // scaled draws: the source rows mixed vertically
 };
@@ -56,13 +67,6 @@ RASTER_INLINE float overlap(int i, float from, float to) {
 RASTER_INLINE std::uint32_t fixedShare(float share) {
     return static_cast<std::uint32_t>(static_cast<std::int32_t>(share * 256.0f + 0.5f));
 }
-
-// The four texel weights of a sample (upper left, upper right, lower left,
-// lower right) for horizontal and vertical weights wx, wy and share f, all
-// 0..256; they sum to f exactly, the rounding remainder going to the largest.
-struct Weights {
-    std::uint16_t w[4];
-};
 
 RASTER_INLINE Weights texelWeights(std::uint32_t wx, std::uint32_t wy, std::uint32_t f) {
     const std::uint32_t full[4] = {(256 - wx) * (256 - wy), wx * (256 - wy), (256 - wx) * wy,
@@ -182,6 +186,78 @@ RASTER_INLINE void blendRun(std::uint32_t* __restrict frame, const std::uint32_t
     }
 }
 
+// The texels a draw may sample, its pixels, and their columns.
+struct BitmapDraw {
+    const PixelImage& image;
+    int firstColumn, lastColumn, firstRow, lastRow;  // texels inside the source rectangle
+    int x0, count;                                   // frame columns
+    float opacity;
+    Sample first;              // sample of column x0
+    int innerBegin, innerEnd;  // unit scale: columns with both texels inside and full cover
+};
+
+// Unit scale: the inner columns along the rows in runs of blocks, the others one by one.
+RASTER_INLINE void paintUnitRow(std::uint32_t* out, const BitmapDraw& d, const std::uint32_t* upper,
+                                const std::uint32_t* lower, std::uint32_t wy, float rowShare) {
+    RowScratch& s = scratch;
+    const Weights inner = texelWeights(d.first.weight, wy, fixedShare(d.opacity * rowShare));
+    const bool fullShare = inner.w[0] + inner.w[1] + inner.w[2] + inner.w[3] == 256;
+    auto blockEnd = [&](int at) { return std::min(at + kBlock, d.innerEnd); };
+    auto kindAt = [&](int at) {
+        return classifyBlock(upper + s.texel[at], lower + s.texel[at], blockEnd(at) - at);
+    };
+    // Runs of blocks of one kind, one call each.
+    int i = d.innerBegin;
+    BlockKind kind = i < d.innerEnd ? kindAt(i) : BlockKind::Mixed;
+    while (i < d.innerEnd) {
+        int end = blockEnd(i);
+        BlockKind next = kind;
+        while (end < d.innerEnd && (next = kindAt(end)) == kind) end = blockEnd(end);
+        const std::uint32_t* top = upper + s.texel[i];
+        const std::uint32_t* bottom = lower + s.texel[i];
+        if (kind == BlockKind::Opaque && fullShare) {
+            sampleUnitRun(out + i, end - i, top, bottom, inner);
+        } else if (kind != BlockKind::Transparent) {
+            sampleUnitRun(s.source.data() + i, end - i, top, bottom, inner);
+            blendRun(out + i, s.source.data() + i, end - i);
+        }
+        i = end;
+        kind = next;
+    }
+    auto paintOne = [&](int i) {
+        const int left = std::clamp(s.texel[i], d.firstColumn, d.lastColumn);
+        const int right = std::clamp(s.texel[i] + 1, d.firstColumn, d.lastColumn);
+        const std::uint32_t f = fixedShare(s.share[i] * rowShare);
+        s.source[i] = samplePixel(upper, lower, left, right, texelWeights(s.weight[i], wy, f));
+    };
+    for (int i = 0; i < d.innerBegin; ++i) paintOne(i);
+    for (int i = d.innerEnd; i < d.count; ++i) paintOne(i);
+    blendRun(out, s.source.data(), d.innerBegin);
+    blendRun(out + d.innerEnd, s.source.data() + d.innerEnd, d.count - d.innerEnd);
+}
+
+// Scaled: the two source rows mixed first, then two neighbours per pixel.
+RASTER_INLINE void paintScaledRow(std::uint32_t* out, const BitmapDraw& d,
+                                  const std::uint32_t* upper, const std::uint32_t* lower,
+                                  std::uint32_t wy, float rowShare) {
+    RowScratch& s = scratch;
+    const int texels = d.lastColumn - d.firstColumn + 1;
+    mixRows(s.mixed.data(), texels, upper + d.firstColumn, lower + d.firstColumn, wy);
+    if (rowShare == 1.0f) {
+        for (int i = 0; i < d.count; ++i) {
+            const std::uint32_t pair[2] = {s.mixed[s.left[i]], s.mixed[s.right[i]]};
+            s.source[i] = weighPixels(pair, s.full[i].w, 2);
+        }
+    } else {
+        for (int i = 0; i < d.count; ++i) {
+            const std::uint32_t pair[2] = {s.mixed[s.left[i]], s.mixed[s.right[i]]};
+            const Weights w = texelWeights(s.weight[i], 0, fixedShare(s.share[i] * rowShare));
+            s.source[i] = weighPixels(pair, w.w, 2);
+        }
+    }
+    blendRun(out, s.source.data(), d.count);
+}
+
 }  // namespace
 
 RASTER_KERNEL void rasterBitmap(PixelImage& frame, RowBand band, const BitmapShape& shape) {
@@ -217,29 +293,45 @@ RASTER_KERNEL void rasterBitmap(PixelImage& frame, RowBand band, const BitmapSha
         s.texel.resize(count);
         s.weight.resize(count);
         s.share.resize(count);
+        s.left.resize(count);
+        s.right.resize(count);
+        s.full.resize(count);
         s.source.resize(count);
     }
     if (s.mixed.size() < static_cast<std::size_t>(texels)) s.mixed.resize(texels);
 
     // At unit scale the sample of pixel x0 + i lies i texels right of x0's.
     const bool unit = scaleX == 1.0f;
-    const Sample first = splitSample(
-        src.left + (static_cast<float>(x0) + 0.5f - dst.left) * scaleX - 0.5f, shape.nearest);
-    // Unit scale: the pixels with both texels inside the source and full cover.
-    int innerBegin = count, innerEnd = count;
+    BitmapDraw d{image,
+                 firstColumn,
+                 lastColumn,
+                 firstRow,
+                 lastRow,
+                 x0,
+                 count,
+                 opacity,
+                 splitSample(src.left + (static_cast<float>(x0) + 0.5f - dst.left) * scaleX - 0.5f,
+                             shape.nearest),
+                 count,
+                 count};
     for (int i = 0; i < count; ++i) {
         const int x = x0 + i;
         const float cover = overlap(x, dst.left, dst.right);
         s.share[i] = opacity * cover;
         const Sample c =
-            unit ? Sample{first.texel + i, first.weight}
+            unit ? Sample{d.first.texel + i, d.first.weight}
                  : splitSample(src.left + (static_cast<float>(x) + 0.5f - dst.left) * scaleX - 0.5f,
                                shape.nearest);
         s.texel[i] = c.texel;
         s.weight[i] = static_cast<std::uint16_t>(c.weight);
         if (unit && cover == 1.0f && c.texel >= firstColumn && c.texel + 1 <= lastColumn) {
-            if (innerBegin == count) innerBegin = i;
-            innerEnd = i + 1;
+            if (d.innerBegin == count) d.innerBegin = i;
+            d.innerEnd = i + 1;
+        }
+        if (!unit) {
+            s.left[i] = std::clamp(c.texel, firstColumn, lastColumn) - firstColumn;
+            s.right[i] = std::clamp(c.texel + 1, firstColumn, lastColumn) - firstColumn;
+            s.full[i] = texelWeights(c.weight, 0, fixedShare(s.share[i]));
         }
     }
 
@@ -254,62 +346,9 @@ RASTER_KERNEL void rasterBitmap(PixelImage& frame, RowBand band, const BitmapSha
         const std::uint32_t* lower =
             image.pixels.data() + std::clamp(v.texel + 1, firstRow, lastRow) * stride;
         std::uint32_t* out = frameRow(frame, y) + x0;
-
-        if (unit) {
-            const Weights inner =
-                texelWeights(first.weight, v.weight, fixedShare(opacity * rowShare));
-            const bool fullShare = inner.w[0] + inner.w[1] + inner.w[2] + inner.w[3] == 256;
-            auto blockEnd = [&](int at) { return std::min(at + kBlock, innerEnd); };
-            auto kindAt = [&](int at) {
-                return classifyBlock(upper + s.texel[at], lower + s.texel[at], blockEnd(at) - at);
-            };
-            // Runs of blocks of one kind, one call each.
-            int i = innerBegin;
-            BlockKind kind = i < innerEnd ? kindAt(i) : BlockKind::Mixed;
-            while (i < innerEnd) {
-                int end = blockEnd(i);
-                BlockKind next = kind;
-                while (end < innerEnd && (next = kindAt(end)) == kind) end = blockEnd(end);
-                const std::uint32_t* top = upper + s.texel[i];
-                const std::uint32_t* bottom = lower + s.texel[i];
-                if (kind == BlockKind::Opaque && fullShare) {
-                    sampleUnitRun(out + i, end - i, top, bottom, inner);
-                } else if (kind != BlockKind::Transparent) {
-                    sampleUnitRun(s.source.data() + i, end - i, top, bottom, inner);
-                    blendRun(out + i, s.source.data() + i, end - i);
-                }
-                i = end;
-                kind = next;
-            }
-        }
-        // Every other pixel one by one, or all of them through the vertically
-        // mixed row when the draw is scaled.
-        if (!unit)
-            mixRows(s.mixed.data(), texels, upper + firstColumn, lower + firstColumn, v.weight);
-        int i = 0;
-        while (i < count) {
-            if (i == innerBegin) {
-                i = innerEnd;
-                continue;
-            }
-            const int left = std::clamp(s.texel[i], firstColumn, lastColumn);
-            const int right = std::clamp(s.texel[i] + 1, firstColumn, lastColumn);
-            const std::uint32_t f = fixedShare(s.share[i] * rowShare);
-            if (unit) {
-                s.source[i] =
-                    samplePixel(upper, lower, left, right, texelWeights(s.weight[i], v.weight, f));
-            } else {
-                const std::uint32_t texels[2] = {s.mixed[left - firstColumn],
-                                                 s.mixed[right - firstColumn]};
-                s.source[i] = weighPixels(texels, texelWeights(s.weight[i], 0, f).w, 2);
-            }
-            ++i;
-        }
-        if (!unit) {
-            blendRun(out, s.source.data(), count);
-        } else {
-            blendRun(out, s.source.data(), innerBegin);
-            blendRun(out + innerEnd, s.source.data() + innerEnd, count - innerEnd);
-        }
+        if (unit)
+            paintUnitRow(out, d, upper, lower, v.weight, rowShare);
+        else
+            paintScaledRow(out, d, upper, lower, v.weight, rowShare);
     }
 }
