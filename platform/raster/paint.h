@@ -25,44 +25,23 @@ inline Paint makePaint(const ColorF& color) {
     return {color.r * a * 255.0f, color.g * a * 255.0f, color.b * a * 255.0f, a * 255.0f, a};
 }
 
-// A pixel's channels as floats 0..255, so several layers can be blended
-// before the pixel is written back.
-struct Channels {
-    float b, g, r, a;
-};
-
-RASTER_INLINE Channels loadPixel(std::uint32_t p) {
-    return {static_cast<float>(static_cast<std::int32_t>(p & 0xFFu)),
-            static_cast<float>(static_cast<std::int32_t>((p >> 8) & 0xFFu)),
-            static_cast<float>(static_cast<std::int32_t>((p >> 16) & 0xFFu)),
-            static_cast<float>(static_cast<std::int32_t>(p >> 24))};
+// Channel c (0 blue .. 3 alpha) of a pixel as a float 0..255.
+RASTER_INLINE float channelValue(std::uint32_t pixel, int c) {
+    return static_cast<float>(static_cast<std::int32_t>((pixel >> (8 * c)) & 0xFFu));
 }
 
-// Channels are whole numbers in 0..255 here.
-RASTER_INLINE std::uint32_t storePixel(const Channels& c) {
-    auto bits = [](float v) { return static_cast<std::uint32_t>(static_cast<std::int32_t>(v)); };
-    return bits(c.a) << 24 | bits(c.r) << 16 | bits(c.g) << 8 | bits(c.b);
-}
-
-// Clamped and rounded to a whole 8-bit value, exactly as the frame stores it.
-RASTER_INLINE float storedValue(float v) {
-    return static_cast<float>(
+// Clamped to 0..255 and rounded, as the frame stores it.
+RASTER_INLINE std::uint32_t storedChannel(float v) {
+    return static_cast<std::uint32_t>(
         static_cast<std::int32_t>(std::min(std::max(v, 0.0f), 255.0f) + 0.5f));
 }
 
-// Source-over of `paint` at `coverage` (0..1), rounded as if stored after each
-// layer, so layers blended in one walk equal layers drawn one after another.
-// Zero coverage leaves the channels unchanged to the bit.
-RASTER_INLINE void blendLayer(Channels& c, const Paint& paint, float coverage) {
-    const float keep = 1.0f - paint.alpha * coverage;
-    c.b = storedValue(paint.blue * coverage + c.b * keep);
-    c.g = storedValue(paint.green * coverage + c.g * keep);
-    c.r = storedValue(paint.red * coverage + c.r * keep);
-    c.a = storedValue(paint.alpha255 * coverage + c.a * keep);
-}
-
+// Source-over of `paint` at `coverage` (0..1). Zero coverage returns the pixel
+// unchanged to the bit, so a draw may walk pixels its shape does not reach.
 RASTER_INLINE std::uint32_t blendPaint(std::uint32_t pixel, const Paint& paint, float coverage) {
-    Channels c = loadPixel(pixel);
-    blendLayer(c, paint, coverage);
-    return storePixel(c);
+    const float keep = 1.0f - paint.alpha * coverage;
+    return storedChannel(paint.alpha255 * coverage + channelValue(pixel, 3) * keep) << 24 |
+           storedChannel(paint.red * coverage + channelValue(pixel, 2) * keep) << 16 |
+           storedChannel(paint.green * coverage + channelValue(pixel, 1) * keep) << 8 |
+           storedChannel(paint.blue * coverage + channelValue(pixel, 0) * keep);
 }

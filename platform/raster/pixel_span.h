@@ -1,7 +1,7 @@
 // Which rows and columns of the frame a draw may touch. Shapes are measured at
 // pixel centres (x + 0.5, y + 0.5); the helpers turn a float extent into a
-// pixel range, clamped to the frame, so that no draw
-// can write outside it whatever coordinates it is given (NaN included).
+// pixel range clamped to the frame, so that no draw can write outside it
+// whatever coordinates it is given.
 #pragma once
 
 #include <algorithm>
@@ -27,7 +27,7 @@ inline std::uint32_t* frameRow(PixelImage& frame, int y) {
     return frame.pixels.data() + static_cast<std::size_t>(y) * frame.width;
 }
 
-// floor(v), clamped to [lo, hi]; NaN gives lo.
+// floor(v), clamped to [lo, hi].
 inline int clampedFloor(float v, int lo, int hi) {
     if (!(v > static_cast<float>(lo))) return lo;
     if (!(v < static_cast<float>(hi))) return hi;

@@ -126,7 +126,9 @@ void SoftwareRenderTarget::DrawLine(PointF from, PointF to, Brush* brush, float 
 
 void SoftwareRenderTarget::DrawEllipse(const EllipseF& ellipse, Brush* brush, float strokeWidth,
                                        StrokeStyle*) {
-    if (brush == nullptr || !(strokeWidth > 0.0f)) return;
+    if (brush == nullptr || !usable(brush->GetColor()) || !usable(ellipse) ||
+        !usable(strokeWidth) || !(strokeWidth > 0.0f))
+        return;
     commands_.push_back(
         EllipseShape{ellipse, true, strokeWidth * 0.5f, makePaint(brush->GetColor())});
 }
