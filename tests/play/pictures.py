@@ -1,0 +1,129 @@
+"""What the player should see, cut from the program's own pictures, and the
+measures that find it on a screenshot. Sprites are drawn at their own size on
+whole pixels, so their opaque pixels reach the screen unchanged."""
+
+import os
+
+import numpy as np
+from PIL import Image
+
+SHIP_START = (300, 520)
+POD_OFFSETS = [(-50, 50), (50, 50), (-100, 100), (100, 100)]
+POD_STARTS = [(SHIP_START[0] + dx, SHIP_START[1] + dy) for dx, dy in POD_OFFSETS]
+SHIP_LEFT_LIMIT = 24
+# The player's beams; no other shape of the game has this colour.
+BEAM_RGB = np.array([0x0F, 0xFF, 0x00])
+
+# The screen may round a channel by a step or two; anything else is another picture.
+CHANNEL_TOLERANCE = 4
+# Share of the opaque pixels that must match for a sprite to be in a given
+# place: lock-on lines and bullets may cross it, and one pixel off it matches
+# at most about half.
+SPRITE_MATCH = 0.7
+# The ship with its pods is found at the best of its possible places if a third
+# of it shows there: an enemy passing over the ship and three lock-on lines
+# meeting at its centre still leave more; anywhere else it matches a tenth.
+SHIP_FOUND = 0.35
+
+
+class Pictures:
+    def __init__(self, data_dir):
+        sheet = np.asarray(Image.open(os.path.join(data_dir, "images", "jiki1.png")).convert("RGBA"))
+        self.ship = sheet[0:100, 0:50]
+        self.pod = sheet[30:100, 110:160]
+        # The stage picture is a 1200 x 768 area squeezed to half its width.
+        background = Image.open(os.path.join(data_dir, "images", "back01.png")).convert("RGB")
+        card = background.crop((600, 0, 1800, 768)).resize((600, 768), Image.BILINEAR)
+        self.stage_card = np.asarray(card)[:720].astype(np.int16)
+
+    def card_shown(self, screen):
+        """The stage picture over the whole window; bilinear filters differ by a
+        step here and there, another picture by tens on average."""
+        return np.abs(screen.astype(np.int16) - self.stage_card).mean() < 2.0
+
+    def ship_at(self, screen, centre):
+        return sprite_match(screen, self.ship, centre) >= SPRITE_MATCH
+
+    def pod_at(self, screen, centre):
+        return sprite_match(screen, self.pod, centre) >= SPRITE_MATCH
+
+    def start_position_shown(self, screen):
+        return self.ship_at(screen, SHIP_START) and all(self.pod_at(screen, p) for p in POD_STARTS)
+
+    def ship_x(self, screen, y=SHIP_START[1]):
+        """The ship's centre x on the row of centre y, found with its pods, or
+        None when they are not there."""
+        # The ship moves 8 pixels a frame from 300, and stops at 24 or 576.
+        matches = {x: self.formation_match(screen, (x, y))
+                   for x in range(SHIP_LEFT_LIMIT, 600 - SHIP_LEFT_LIMIT + 1, 4)}
+        best = max(matches, key=matches.get)
+        return best if matches[best] >= SHIP_FOUND else None
+
+    def formation_match(self, screen, ship):
+        """Share of the visible opaque pixels of the ship and its four pods,
+        placed as they follow a ship at ship, that the screen shows."""
+        x, y = ship
+        sprites = [(self.ship, ship)] + [(self.pod, (x + dx, y + dy)) for dx, dy in POD_OFFSETS]
+        matched = visible = 0
+        for sprite, centre in sprites:
+            share, count = sprite_match_count(screen, sprite, centre)
+            matched += share * count
+            visible += count
+        return matched / visible if visible else 0.0
+
+
+def sprite_match(screen, sprite, centre):
+    """Share of the sprite's opaque pixels, inside the window, that the screen
+    shows with the sprite's colour when the sprite is centred on centre."""
+    return sprite_match_count(screen, sprite, centre)[0]
+
+
+def sprite_match_count(screen, sprite, centre):
+    """The share of sprite_match, and how many opaque pixels it was taken over."""
+    height, width = sprite.shape[:2]
+    left, top = centre[0] - width // 2, centre[1] - height // 2
+    x0, y0 = max(left, 0), max(top, 0)
+    x1, y1 = min(left + width, screen.shape[1]), min(top + height, screen.shape[0])
+    if x0 >= x1 or y0 >= y1:
+        return 0.0, 0
+    part = sprite[y0 - top:y1 - top, x0 - left:x1 - left]
+    opaque = part[:, :, 3] == 255
+    count = int(opaque.sum())
+    if count == 0:
+        return 0.0, 0
+    difference = np.abs(screen[y0:y1, x0:x1].astype(np.int16) - part[:, :, :3]).max(axis=2)
+    return float((difference[opaque] <= CHANNEL_TOLERANCE).mean()), count
+
+
+def beam_rows(screen, x):
+    """Rows on which a beam drawn down column x shows its core colour: a line
+    two pixels wide centred on x covers columns x - 1 and x."""
+    core = screen[:, x - 1:x + 1].astype(np.int16)
+    is_beam = (np.abs(core - BEAM_RGB).max(axis=2) <= CHANNEL_TOLERANCE).any(axis=1)
+    return np.flatnonzero(is_beam)
+
+
+def runs(rows):
+    """Lengths of the runs of consecutive rows."""
+    if len(rows) == 0:
+        return []
+    breaks = np.flatnonzero(np.diff(rows) > 1)
+    starts = np.concatenate(([0], breaks + 1))
+    ends = np.concatenate((breaks + 1, [len(rows)]))
+    return list(ends - starts)
+
+
+def downward_shift(before, after, edge=60, largest=80):
+    """How many rows the picture at both side edges moved down between two
+    screenshots, or 0 when no shift explains the change better than none."""
+    columns = np.r_[0:edge, before.shape[1] - edge:before.shape[1]]
+    first = before[:, columns].astype(np.int16)
+    second = after[:, columns].astype(np.int16)
+    top, bottom = 100, before.shape[0] - largest
+
+    def difference(dy):
+        return np.abs(second[top + dy:bottom + dy] - first[top:bottom]).mean()
+
+    differences = [difference(dy) for dy in range(largest)]
+    best = int(np.argmin(differences))
+    return best if differences[best] < 0.6 * differences[0] else 0

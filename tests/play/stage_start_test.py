@@ -1,0 +1,89 @@
+#!/usr/bin/python3
+"""The opening of the stage as a player sees and hears it: the stage picture
+over the whole window on the first frames and music within the first second;
+then the background scrolling down under the ship and its pods at their start
+position; and the explosion's sound once an enemy is destroyed, by the
+player's fire in the first edition, by the homing lasers in the second."""
+
+import time
+
+from pictures import Pictures, downward_shift
+from sound import RATE, WINDOW, HitListener, first_audible, frames_written, read_left
+from xsession import PlaySession, fail, parse_play_args, poll, run_checks
+
+# The stage picture covers the first 100 frames, over three seconds.
+STAGE_PICTURE_STAYS_SECONDS = 1.0
+
+
+def main():
+    args = parse_play_args(__doc__)
+    pictures = Pictures(args.data)
+    hits = HitListener(args.data)
+    with PlaySession(args.program, args.title, args.data) as session:
+        sound_file = session.program.sound_file
+        shown_at = frames_written(sound_file)
+        scene_at = None
+
+        def stage_picture_first():
+            poll("the stage picture", lambda: pictures.card_shown(session.screenshot()), deadline=10)
+            time.sleep(STAGE_PICTURE_STAYS_SECONDS)
+            if not pictures.card_shown(session.screenshot()):
+                fail("the stage picture was gone within %.0f s" % STAGE_PICTURE_STAYS_SECONDS)
+
+        def music_within_first_second():
+            poll("a second of sound", lambda: frames_written(sound_file) >= shown_at + RATE + WINDOW)
+            start = first_audible(read_left(sound_file, shown_at)[:RATE])
+            if start is None:
+                fail("silence for a whole second after the window showed")
+            print("     music %.2f s after the window was seen" % (start / RATE))
+
+        def ship_and_pods_at_start():
+            nonlocal scene_at
+
+            def scene():
+                screen = session.screenshot()
+                return not pictures.card_shown(screen) and pictures.start_position_shown(screen)
+
+            poll("the ship and its pods at their start position after the stage picture", scene,
+                 deadline=30, interval=0.02)
+            scene_at = frames_written(sound_file)
+
+        def background_scrolls_under_still_ship():
+            before = session.screenshot()
+            time.sleep(1.0)
+            after = session.screenshot()
+            shift = downward_shift(before, after)
+            if shift == 0:
+                fail("the background did not move down in a second")
+            if not pictures.start_position_shown(after):
+                fail("the ship or a pod left its start position with no key held")
+            print("     background moved %d rows in a second" % shift)
+
+        def hit_sound_after_destroyed_enemy():
+            # Nothing can be destroyed before the first wave enters, after the stage picture.
+            before = read_left(sound_file)[:scene_at]
+            if hits.first_hit(before) is not None:
+                fail("an explosion was heard before any enemy was on the screen")
+
+            def heard():
+                if args.edition == 1:
+                    for _ in range(4):
+                        session.x.tap("space", 0.07)
+                        time.sleep(0.07)
+                return hits.first_hit(read_left(sound_file, scene_at)) is not None
+
+            what = "firing into the first wave" if args.edition == 1 else "the homing lasers"
+            poll("the hit sound after " + what, heard, deadline=30, interval=0.2)
+
+        run_checks([
+            ("the stage picture covers the window on the first frames", stage_picture_first),
+            ("music starts within the first second", music_within_first_second),
+            ("then the ship and its pods are at their start position", ship_and_pods_at_start),
+            ("the background scrolls down under the still ship", background_scrolls_under_still_ship),
+            ("an enemy destroyed is heard", hit_sound_after_destroyed_enemy),
+        ])
+        session.close_window()
+
+
+if __name__ == "__main__":
+    main()
