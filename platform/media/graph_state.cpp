@@ -35,7 +35,10 @@ HResult GraphState::renderFile(const wchar_t* path) {
     if (isTruncatedMp3(bytes.data(), bytes.size())) return VFW_E_UNSUPPORTED_STREAM;
     SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (source == nullptr) return E_OUTOFMEMORY;
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 1);
+    // Closed here, not by the mixer: some of its decoders leave the source open
+    // when they give up on a damaged file.
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(source, 0);
+    SDL_RWclose(source);
     if (chunk == nullptr) return VFW_E_UNSUPPORTED_STREAM;
     if (chunk->alen < kOutputFrameBytes) {
         Mix_FreeChunk(chunk);
