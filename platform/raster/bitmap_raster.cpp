@@ -28,7 +28,10 @@ struct RowScratch {
     std::vector<float> share;           // opacity x horizontal area coverage
     std::vector<std::int32_t> left;     // scaled draws: texels into `mixed`, clamped
     std::vector<std::int32_t> right;
-    std::vector<Weights> full;          // scaled draws: weights of a fully covered row
+    std::vector<Weights> full;      // scaled: weights of a fully covered row; unit: edge weights
+    bool edgeWeightsValid = false;  // unit scale: `full` holds the edges' weights for
+    std::uint32_t edgeWy = 0;       // this vertical weight
+    float edgeRowShare = 0;         // and this row share
     std::vector<std::uint32_t> source;  // the row's premultiplied source pixels
     std::vector<std::uint32_t> mixed;   // scaled draws: the source rows mixed vertically
 };
@@ -201,13 +204,21 @@ RASTER_INLINE void paintUnitRow(std::uint32_t* out, const BitmapDraw& d, const s
                                 const std::uint32_t* lower, std::uint32_t wy, float rowShare) {
     RowScratch& s = scratch;
     const Weights inner = texelWeights(d.first.weight, wy, fixedShare(d.opacity * rowShare));
+    const int innerCount = d.innerEnd - d.innerBegin;
+    // Short rows (small sprites) take no block tests and one blend for the
+    // whole row.
+    const bool inBlocks = innerCount >= kBlock;
+    if (!inBlocks && innerCount > 0) {
+        sampleUnitRun(s.source.data() + d.innerBegin, innerCount, upper + s.texel[d.innerBegin],
+                      lower + s.texel[d.innerBegin], inner);
+    }
     const bool fullShare = inner.w[0] + inner.w[1] + inner.w[2] + inner.w[3] == 256;
     auto blockEnd = [&](int at) { return std::min(at + kBlock, d.innerEnd); };
     auto kindAt = [&](int at) {
         return classifyBlock(upper + s.texel[at], lower + s.texel[at], blockEnd(at) - at);
     };
     // Runs of blocks of one kind, one call each.
-    int i = d.innerBegin;
+    int i = inBlocks ? d.innerBegin : d.innerEnd;
     BlockKind kind = i < d.innerEnd ? kindAt(i) : BlockKind::Mixed;
     while (i < d.innerEnd) {
         int end = blockEnd(i);
@@ -224,16 +235,31 @@ RASTER_INLINE void paintUnitRow(std::uint32_t* out, const BitmapDraw& d, const s
         i = end;
         kind = next;
     }
-    auto paintOne = [&](int i) {
-        const int left = std::clamp(s.texel[i], d.firstColumn, d.lastColumn);
-        const int right = std::clamp(s.texel[i] + 1, d.firstColumn, d.lastColumn);
-        const std::uint32_t f = fixedShare(s.share[i] * rowShare);
-        s.source[i] = samplePixel(upper, lower, left, right, texelWeights(s.weight[i], wy, f));
+    // The edge columns' weights change only with the row's weight and share,
+    // which rows at unit vertical scale share but for the first and last.
+    if (!s.edgeWeightsValid || s.edgeWy != wy || s.edgeRowShare != rowShare) {
+        auto weigh = [&](int k) {
+            s.full[k] = texelWeights(s.weight[k], wy, fixedShare(s.share[k] * rowShare));
+        };
+        for (int k = 0; k < d.innerBegin; ++k) weigh(k);
+        for (int k = d.innerEnd; k < d.count; ++k) weigh(k);
+        s.edgeWeightsValid = true;
+        s.edgeWy = wy;
+        s.edgeRowShare = rowShare;
+    }
+    auto paintEdge = [&](int k) {
+        const int left = std::clamp(s.texel[k], d.firstColumn, d.lastColumn);
+        const int right = std::clamp(s.texel[k] + 1, d.firstColumn, d.lastColumn);
+        s.source[k] = samplePixel(upper, lower, left, right, s.full[k]);
     };
-    for (int i = 0; i < d.innerBegin; ++i) paintOne(i);
-    for (int i = d.innerEnd; i < d.count; ++i) paintOne(i);
-    blendRun(out, s.source.data(), d.innerBegin);
-    blendRun(out + d.innerEnd, s.source.data() + d.innerEnd, d.count - d.innerEnd);
+    for (int k = 0; k < d.innerBegin; ++k) paintEdge(k);
+    for (int k = d.innerEnd; k < d.count; ++k) paintEdge(k);
+    if (!inBlocks) {
+        blendRun(out, s.source.data(), d.count);
+    } else {
+        blendRun(out, s.source.data(), d.innerBegin);
+        blendRun(out + d.innerEnd, s.source.data() + d.innerEnd, d.count - d.innerEnd);
+    }
 }
 
 // Scaled: the two source rows mixed first, then two neighbours per pixel.
@@ -302,6 +328,7 @@ RASTER_KERNEL void rasterBitmap(PixelImage& frame, RowBand band, const BitmapSha
 
     // At unit scale the sample of pixel x0 + i lies i texels right of x0's.
     const bool unit = scaleX == 1.0f;
+    s.edgeWeightsValid = false;
     BitmapDraw d{image,
                  firstColumn,
                  lastColumn,
