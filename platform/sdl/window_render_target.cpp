@@ -49,6 +49,13 @@ HResult GraphicsFactory::CreateWindowRenderTarget(WindowHandle window, SizeU pix
     // SDL's own software renderer unless SDL_RENDER_DRIVER says otherwise: the
     // frame is already drawn, all that is left is one copy to the window.
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    // On X11 that copy goes straight into the window through shared memory. Left
+    // to itself SDL routes it through OpenGL, which on a machine without a GPU is
+    // a software rasteriser costing as much CPU as drawing the frame.
+    const char* videoDriver = SDL_GetCurrentVideoDriver();
+    if (videoDriver != nullptr && SDL_strcmp(videoDriver, "x11") == 0) {
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
     SDL_Renderer* renderer = SDL_CreateRenderer(window->sdlWindow, -1, 0);
     if (renderer == nullptr) return E_FAIL;
     SDL_Texture* texture =
