@@ -76,23 +76,11 @@ def main():
             finally:
                 x.key("space", False)
 
-        def ship_xs(seconds):
-            """Where the ship is seen over the next seconds; an enemy passing over
-            it may hide it from a screenshot or two."""
-            seen = []
-            end = time.monotonic() + seconds
-            while time.monotonic() < end:
-                found = pictures.ship_x(session.screenshot())
-                if found is not None:
-                    seen.append(found)
-                time.sleep(0.05)
-            return sorted(set(seen))
-
         def release_stops_ship():
             # About 8 frames of 8 pixels: well short of the edge, 276 pixels away.
             x.tap("Left", hold=0.25)
             time.sleep(0.3)  # frames painted before the release was seen
-            seen = ship_xs(1.0)
+            seen = pictures.ship_xs_over(session.screenshot, 1.0)
             if len(seen) != 1:
                 fail("after the release the ship was seen at x %s" % seen)
             if not SHIP_LEFT_LIMIT < seen[0] < SHIP_START[0]:
@@ -105,7 +93,7 @@ def main():
                 poll("the ship at the left edge",
                      lambda: pictures.ship_x(session.screenshot()) == SHIP_LEFT_LIMIT, deadline=20)
                 # Found with the pods that follow it, the outer ones now outside the window.
-                seen = ship_xs(0.5)
+                seen = pictures.ship_xs_over(session.screenshot, 0.5)
             finally:
                 x.key("Left", False)
             if seen != [SHIP_LEFT_LIMIT]:

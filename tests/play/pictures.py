@@ -3,6 +3,7 @@ measures that find it on a screenshot. Sprites are drawn at their own size on
 whole pixels, so their opaque pixels reach the screen unchanged."""
 
 import os
+import time
 
 import numpy as np
 from PIL import Image
@@ -16,9 +17,9 @@ BEAM_RGB = np.array([0x0F, 0xFF, 0x00])
 
 # The screen may round a channel by a step or two; anything else is another picture.
 CHANNEL_TOLERANCE = 4
-# Share of the opaque pixels that must match for a sprite to be in a given
-# place: lock-on lines and bullets may cross it, and one pixel off it matches
-# at most about half.
+# Share of the opaque pixels that must match for the ship and its pods to be
+# in a given place: lock-on lines and bullets may cross them, and one pixel off
+# they match at most about half.
 SPRITE_MATCH = 0.7
 # The ship with its pods is found at the best of its possible places if a third
 # of it shows there: an enemy passing over the ship and three lock-on lines
@@ -41,14 +42,9 @@ class Pictures:
         step here and there, another picture by tens on average."""
         return np.abs(screen.astype(np.int16) - self.stage_card).mean() < 2.0
 
-    def ship_at(self, screen, centre):
-        return sprite_match(screen, self.ship, centre) >= SPRITE_MATCH
-
-    def pod_at(self, screen, centre):
-        return sprite_match(screen, self.pod, centre) >= SPRITE_MATCH
-
     def start_position_shown(self, screen):
-        return self.ship_at(screen, SHIP_START) and all(self.pod_at(screen, p) for p in POD_STARTS)
+        """The ship and its pods where the stage starts them, each drawn exactly there."""
+        return self.formation_match(screen, SHIP_START) >= SPRITE_MATCH
 
     def ship_x(self, screen, y=SHIP_START[1]):
         """The ship's centre x on the row of centre y, found with its pods, or
@@ -59,6 +55,16 @@ class Pictures:
         best = max(matches, key=matches.get)
         return best if matches[best] >= SHIP_FOUND else None
 
+    def ship_xs_over(self, screenshot, seconds):
+        """Every x the ship is seen at over the next seconds; an enemy passing
+        over it may hide it from a screenshot or two."""
+        seen = set()
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            seen.add(self.ship_x(screenshot()))
+            time.sleep(0.05)
+        return sorted(seen - {None})
+
     def formation_match(self, screen, ship):
         """Share of the visible opaque pixels of the ship and its four pods,
         placed as they follow a ship at ship, that the screen shows."""
@@ -66,20 +72,16 @@ class Pictures:
         sprites = [(self.ship, ship)] + [(self.pod, (x + dx, y + dy)) for dx, dy in POD_OFFSETS]
         matched = visible = 0
         for sprite, centre in sprites:
-            share, count = sprite_match_count(screen, sprite, centre)
+            share, count = sprite_match(screen, sprite, centre)
             matched += share * count
             visible += count
         return matched / visible if visible else 0.0
 
 
 def sprite_match(screen, sprite, centre):
-    """Share of the sprite's opaque pixels, inside the window, that the screen
-    shows with the sprite's colour when the sprite is centred on centre."""
-    return sprite_match_count(screen, sprite, centre)[0]
-
-
-def sprite_match_count(screen, sprite, centre):
-    """The share of sprite_match, and how many opaque pixels it was taken over."""
+    """Share of the sprite's opaque pixels inside the window that the screen
+    shows in the sprite's colour when the sprite is centred on centre, and how
+    many such pixels there are."""
     height, width = sprite.shape[:2]
     left, top = centre[0] - width // 2, centre[1] - height // 2
     x0, y0 = max(left, 0), max(top, 0)
