@@ -33,7 +33,13 @@ HResult GraphState::renderFile(const wchar_t* path) {
     }
     // The decoders play a cut-short MP3 up to the cut; it must not load at all.
     if (isTruncatedMp3(bytes.data(), bytes.size())) return VFW_E_UNSUPPORTED_STREAM;
-    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    // The mixer's tag reader trusts the frame sizes inside an ID3v2 tag and
+    // reads far past a damaged one. The tag holds no sound, so the decoders
+    // are given the stream after it.
+    const std::size_t tag = id3v2Size(bytes.data(), bytes.size());
+    if (tag > 0 && tag >= bytes.size()) return VFW_E_UNSUPPORTED_STREAM;
+    SDL_RWops* source =
+        SDL_RWFromConstMem(bytes.data() + tag, static_cast<int>(bytes.size() - tag));
     if (source == nullptr) return E_OUTOFMEMORY;
     // Closed here, not by the mixer: some of its decoders leave the source open
     // when they give up on a damaged file.

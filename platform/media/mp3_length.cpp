@@ -6,7 +6,9 @@ std::uint32_t readBigEndian32(const std::uint8_t* p) {
     return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
 }
 
-// The ID3v2 tag before the stream, whose size is stored 7 bits per byte.
+}  // namespace
+
+// The size is stored 7 bits per byte.
 std::size_t id3v2Size(const std::uint8_t* data, std::size_t size) {
     if (size < 10 || data[0] != 'I' || data[1] != 'D' || data[2] != '3') return 0;
     const std::size_t body = std::size_t{data[6] & 0x7Fu} << 21 |
@@ -15,8 +17,6 @@ std::size_t id3v2Size(const std::uint8_t* data, std::size_t size) {
     const std::size_t footer = (data[5] & 0x10) != 0 ? 10 : 0;
     return 10 + body + footer;
 }
-
-}  // namespace
 
 bool isTruncatedMp3(const std::uint8_t* data, std::size_t size) {
     const std::size_t start = id3v2Size(data, size);

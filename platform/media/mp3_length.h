@@ -5,6 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 
+// The bytes of the ID3v2 tag at the start of the file, header and footer
+// included, as the tag declares them (possibly more than the file holds);
+// 0 when the file starts with no such tag.
+std::size_t id3v2Size(const std::uint8_t* data, std::size_t size);
+
 // True when the file declares a longer stream than it holds. Files without
 // such a header, and files that are no MP3 at all, are not judged here.
 bool isTruncatedMp3(const std::uint8_t* data, std::size_t size);
