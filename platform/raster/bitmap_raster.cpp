@@ -39,6 +39,13 @@ struct RowScratch {
 // Per thread, grown once and reused: nothing is allocated while frames are drawn.
 thread_local RowScratch scratch;
 
+// Pixels blended in one vector step of the short-row loops.
+constexpr int kStep = 8;
+
+int roundUpToStep(int n) {
+    return (n + kStep - 1) / kStep * kStep;
+}
+
 // Inner pixels at unit scale go in blocks. A block whose texels are all zero
 // (fully transparent) is skipped, and a fully opaque one drawn at full share
 // is written without blending: both leave the frame exactly as blending would.
@@ -194,6 +201,7 @@ struct BitmapDraw {
     const PixelImage& image;
     int firstColumn, lastColumn, firstRow, lastRow;  // texels inside the source rectangle
     int x0, count;                                   // frame columns
+    int frameWidth;
     float opacity;
     Sample first;              // sample of column x0
     int innerBegin, innerEnd;  // unit scale: columns with both texels inside and full cover
@@ -206,11 +214,19 @@ RASTER_INLINE void paintUnitRow(std::uint32_t* out, const BitmapDraw& d, const s
     const Weights inner = texelWeights(d.first.weight, wy, fixedShare(d.opacity * rowShare));
     const int innerCount = d.innerEnd - d.innerBegin;
     // Short rows (small sprites) take no block tests and one blend for the
-    // whole row.
+    // whole row. Where the frame row and the picture have room, they go in
+    // whole vector steps: the padding's source is made zero, which blends to
+    // nothing, so the loops never run their one-by-one tails.
     const bool inBlocks = innerCount >= kBlock;
+    const int padded = roundUpToStep(d.count);
+    const int innerPadded = roundUpToStep(innerCount);
+    const std::size_t lowerInner = static_cast<std::size_t>(lower - d.image.pixels.data()) +
+                                   (innerCount > 0 ? s.texel[d.innerBegin] : 0);
+    const bool pad = !inBlocks && d.x0 + padded <= d.frameWidth &&
+                     lowerInner + innerPadded < d.image.pixels.size();
     if (!inBlocks && innerCount > 0) {
-        sampleUnitRun(s.source.data() + d.innerBegin, innerCount, upper + s.texel[d.innerBegin],
-                      lower + s.texel[d.innerBegin], inner);
+        sampleUnitRun(s.source.data() + d.innerBegin, pad ? innerPadded : innerCount,
+                      upper + s.texel[d.innerBegin], lower + s.texel[d.innerBegin], inner);
     }
     const bool fullShare = inner.w[0] + inner.w[1] + inner.w[2] + inner.w[3] == 256;
     auto blockEnd = [&](int at) { return std::min(at + kBlock, d.innerEnd); };
@@ -254,7 +270,10 @@ RASTER_INLINE void paintUnitRow(std::uint32_t* out, const BitmapDraw& d, const s
     };
     for (int k = 0; k < d.innerBegin; ++k) paintEdge(k);
     for (int k = d.innerEnd; k < d.count; ++k) paintEdge(k);
-    if (!inBlocks) {
+    if (pad) {
+        std::fill(s.source.data() + d.count, s.source.data() + padded, 0u);
+        blendRun(out, s.source.data(), padded);
+    } else if (!inBlocks) {
         blendRun(out, s.source.data(), d.count);
     } else {
         blendRun(out, s.source.data(), d.innerBegin);
@@ -322,7 +341,8 @@ RASTER_KERNEL void rasterBitmap(PixelImage& frame, RowBand band, const BitmapSha
         s.left.resize(count);
         s.right.resize(count);
         s.full.resize(count);
-        s.source.resize(count);
+        // Room for a short row's padding (roundUpToStep).
+        s.source.resize(count + 2 * kStep);
     }
     if (s.mixed.size() < static_cast<std::size_t>(texels)) s.mixed.resize(texels);
 
@@ -336,6 +356,7 @@ RASTER_KERNEL void rasterBitmap(PixelImage& frame, RowBand band, const BitmapSha
                  lastRow,
                  x0,
                  count,
+                 width,
                  opacity,
                  splitSample(src.left + (static_cast<float>(x0) + 0.5f - dst.left) * scaleX - 0.5f,
                              shape.nearest),

@@ -93,6 +93,17 @@ TEST(BitmapRaster, MatchesTheBilinearReference) {
         {"sub-rectangle with opacity", picture, {10.5f, 3.2f, 30.7f, 9.9f}, {8, 2, 28, 9}, 0.5f},
         {"partly outside the frame", sprite, {-20.4f, -2.6f, 59.6f, 3.4f}, {0, 0, 80, 6}, 0.8f},
         {"shrunk and stretched", picture, {50.5f, 0.5f, 61.5f, 15.5f}, {3, 1, 37, 11}, 1.0f},
+        {"small sprite at a fraction", picture, {20.3f, 2.6f, 36.3f, 14.6f}, {10, 0, 26, 12}, 1.0f},
+        {"small sprite on the frame's right edge",
+         picture,
+         {85.4f, 3.3f, 101.4f, 15.3f},
+         {24, 0, 40, 12},
+         1.0f},
+        {"small sprite from the picture's last texels",
+         picture,
+         {40.5f, 1.5f, 56.5f, 13.5f},
+         {24, 0, 40, 12},
+         0.9f},
     };
     const SizeU size{96, 16};
     const ColorF backdrop{0.2f, 0.4f, 0.6f, 1.0f};
