@@ -33,11 +33,14 @@ HResult GraphState::renderFile(const wchar_t* path) {
     }
     // The decoders play a cut-short MP3 up to the cut; it must not load at all.
     if (isTruncatedMp3(bytes.data(), bytes.size())) return VFW_E_UNSUPPORTED_STREAM;
-    // The mixer's tag reader trusts the frame sizes inside an ID3v2 tag and
-    // reads far past a damaged one. The tag holds no sound, so the decoders
-    // are given the stream after it.
+    // Only an MP3 stream reaches the mixer, which would otherwise try every
+    // decoder it has on a damaged file, and it gets the stream without the
+    // ID3v2 tag: the mixer's tag reader trusts the frame sizes inside the tag
+    // and reads far past a damaged one, and the tag holds no sound.
     const std::size_t tag = id3v2Size(bytes.data(), bytes.size());
-    if (tag > 0 && tag >= bytes.size()) return VFW_E_UNSUPPORTED_STREAM;
+    if (tag >= bytes.size() || !startsWithMp3Frame(bytes.data() + tag, bytes.size() - tag)) {
+        return VFW_E_UNSUPPORTED_STREAM;
+    }
     SDL_RWops* source =
         SDL_RWFromConstMem(bytes.data() + tag, static_cast<int>(bytes.size() - tag));
     if (source == nullptr) return E_OUTOFMEMORY;

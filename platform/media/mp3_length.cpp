@@ -18,13 +18,21 @@ std::size_t id3v2Size(const std::uint8_t* data, std::size_t size) {
     return 10 + body + footer;
 }
 
+bool startsWithMp3Frame(const std::uint8_t* data, std::size_t size) {
+    // 11 sync bits, then version, layer and protection; then bit rate and sample rate.
+    if (size < 4 || data[0] != 0xFF || (data[1] & 0xE0) != 0xE0) return false;
+    const bool reservedVersion = ((data[1] >> 3) & 3) == 1;
+    const bool layer3 = ((data[1] >> 1) & 3) == 1;
+    const bool badBitRate = (data[2] >> 4) == 15;
+    const bool reservedSampleRate = ((data[2] >> 2) & 3) == 3;
+    return layer3 && !reservedVersion && !badBitRate && !reservedSampleRate;
+}
+
 bool isTruncatedMp3(const std::uint8_t* data, std::size_t size) {
     const std::size_t start = id3v2Size(data, size);
-    if (start >= size || size - start < 4) return false;
+    if (start >= size || !startsWithMp3Frame(data + start, size - start)) return false;
     const std::uint8_t* frame = data + start;
     const std::size_t available = size - start;
-    // A Layer III frame header: 11 sync bits, then version, layer and protection.
-    if (frame[0] != 0xFF || (frame[1] & 0xE0) != 0xE0 || ((frame[1] >> 1) & 3) != 1) return false;
     const bool mpeg1 = ((frame[1] >> 3) & 3) == 3;
     const bool mono = ((frame[3] >> 6) & 3) == 3;
     const bool crc = (frame[1] & 1) == 0;

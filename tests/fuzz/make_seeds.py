@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # Rebuilds the generated seeds of the fuzz corpus: tiny PNGs in the colour
-# types, bit depths and interlacing libpng expands differently, and a very
-# short stereo MP3 with an ID3v2 tag. (mono_tone_400ms.mp3 is the media tests'
-# tone_440.mp3.) Needs python3-pil, python3-numpy and lame.
+# types, bit depths and interlacing libpng expands differently, a very short
+# stereo MP3 with an ID3v2 tag, and the start of its sound as a WAVE file.
+# (mono_tone_400ms.mp3 is the media tests' tone_440.mp3.) Needs python3-pil,
+# python3-numpy and lame.
 import pathlib
 import struct
 import subprocess
@@ -53,3 +54,10 @@ with tempfile.TemporaryDirectory() as tmp:
         out.writeframes(np.repeat(tone, 2).tobytes())
     subprocess.run(["lame", "--quiet", "-b", "32", "--id3v2-only", "--tt", "seed", str(wav),
                     str(HERE / "sound" / "stereo_id3_50ms.mp3")], check=True)
+
+# The media layer plays MP3 only: the same tone as a WAVE file is refused.
+with wave.open(str(HERE / "sound" / "rejected_wave_5ms.wav"), "wb") as out:
+    out.setnchannels(2)
+    out.setsampwidth(2)
+    out.setframerate(RATE)
+    out.writeframes(np.repeat(tone[: RATE // 200], 2).tobytes())
