@@ -14,10 +14,11 @@ WINDOW = RATE // 100  # measures are per 10 ms
 
 # Silence is written as exact zeros; the quietest music passage is far above this.
 AUDIBLE_RMS = 100.0
-# Normalised correlation with the start of the explosion: the music's drums
-# reach about 0.2 above 1 kHz, the explosion itself close to 1.
+# Normalised correlation with the start of the explosion: the music and the
+# lock-on tone reach about 0.3 above 1 kHz, the explosion itself 0.8 and more.
 HIT_CORRELATION = 0.6
-HIT_TEMPLATE_SECONDS = 0.1
+# One frame's worth: a hit in the next frame restarts the sound.
+HIT_TEMPLATE_SECONDS = 0.03
 HIGH_PASS_HZ = 1000.0
 
 
@@ -62,8 +63,8 @@ def decode_mp3(path):
 
 class HitListener:
     """Finds where the "hit" explosion starts in a recording by correlating its
-    first tenth of a second with the recording, both above 1 kHz, where the
-    explosion is loud and the music's drums are not."""
+    first 30 ms with the recording, both above 1 kHz, where the explosion is
+    loud and the music's drums are not."""
 
     def __init__(self, data_dir):
         start = decode_mp3(os.path.join(data_dir, "sound", "bom2.mp3"))
