@@ -10,7 +10,7 @@ packages=(
   fonts-noto-cjk
   xvfb xdotool x11-utils x11-apps python3-xlib imagemagick
   python3 python3-numpy python3-pil lame
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev time
 )
 
 missing=()

@@ -3,6 +3,9 @@
 // a few times with the software renderer and keeps the fastest run. Prints the
 // median and the worst frame; the last line is
 //   frames N median_ms X worst_ms Y worst_frame F
+// With --soak, every pass of the stage also reports on its own, with the stage
+// clock after its last frame (0 when the stage wrapped) and the peak memory:
+//   pass K median_ms X worst_ms Y stage_clock C peak_rss_kb M
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,6 +22,7 @@
 #include "tools/bench/bench_assets.h"
 #include "tools/bench/bench_options.h"
 #include "tools/bench/op_buffer.h"
+#include "tools/bench/peak_memory.h"
 #include "tools/bench/synthetic_frame.h"
 #include "tools/trace/key_script.h"
 
@@ -28,6 +32,7 @@ void soundReplay(std::wstring_view, int, WindowHandle) {}
 namespace {
 
 constexpr SizeU kFrameSize{600, 720};
+constexpr auto kPassFrames = static_cast<std::uint32_t>(kStageLength);
 
 // The fastest of `repeat` renders of the recorded frame, in milliseconds.
 double timeFrame(const OpBuffer& ops, SoftwareRenderTarget& target, int repeat) {
@@ -49,6 +54,11 @@ void recordGameFrame(OpBuffer& ops) {
     ops.Clear({0.0f, 0.0f, 0.0f, 1.0f});
     runFrame(&ops);
     drawExplosions(&ops, brush);
+}
+
+double median(std::vector<double> times) {
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
 }
 
 }  // namespace
@@ -75,7 +85,7 @@ int main(int argc, char** argv) {
     KeyScriptPlayer player(keys);
 
     std::vector<double> times;
-    times.reserve(options.frames);
+    times.reserve(options.soak ? std::min(options.frames, kPassFrames) : options.frames);
     std::size_t mostOps = 0;
     std::uint32_t worstFrame = 0;
     std::size_t worstIndex = 0;
@@ -97,9 +107,19 @@ int main(int argc, char** argv) {
             worstFrame = n;
             if (!options.pngPath.empty()) worstPicture = target.frame();
         }
+        // The timings of a pass are dropped once reported, so a soak run's memory stays flat.
+        if (options.soak && (n + 1) % kPassFrames == 0) {
+            std::printf("pass %u median_ms %.3f worst_ms %.3f stage_clock %g peak_rss_kb %ld\n",
+                        (n + 1) / kPassFrames, median(times), times[worstIndex],
+                        static_cast<double>(stageClock), peakResidentKb());
+            std::fflush(stdout);
+            times.clear();
+            worstIndex = 0;
+        }
     }
     if (times.empty()) {
-        std::printf("frames 0 median_ms 0 worst_ms 0 worst_frame 0\n");
+        // A soak run has reported all its passes already.
+        if (!options.soak) std::printf("frames 0 median_ms 0 worst_ms 0 worst_frame 0\n");
         return 0;
     }
     if (!options.pngPath.empty() && !writePng(worstPicture, options.pngPath)) {
@@ -108,13 +128,10 @@ int main(int argc, char** argv) {
     }
 
     const double worst = times[worstIndex];
-    std::vector<double> sorted = times;
-    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
-    const double median = sorted[sorted.size() / 2];
     std::printf("edition %d %s threads %d repeat %d most_ops %zu\n", kEdition,
                 options.synthetic ? "synthetic" : "stage", options.threads, options.repeat,
                 mostOps);
-    std::printf("frames %zu median_ms %.3f worst_ms %.3f worst_frame %u\n", times.size(), median,
-                worst, worstFrame);
+    std::printf("frames %zu median_ms %.3f worst_ms %.3f worst_frame %u\n", times.size(),
+                median(times), worst, worstFrame);
     return 0;
 }

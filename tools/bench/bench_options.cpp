@@ -8,7 +8,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: [--frames N] [--from F] [--keys FILE] [--threads T] [--repeat R] [--synthetic] [--png "
-    "FILE]";
+    "FILE] [--soak]";
 
 // A count from 1 to max.
 bool parseCount(std::string_view text, int max, int& count) {
@@ -25,8 +25,8 @@ bool parseBenchOptions(int argc, const char* const* argv, BenchOptions& options,
                        std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        if (option == "--synthetic") {
-            options.synthetic = true;
+        if (option == "--synthetic" || option == "--soak") {
+            (option == "--soak" ? options.soak : options.synthetic) = true;
             continue;
         }
         if (option != "--frames" && option != "--from" && option != "--keys" &&

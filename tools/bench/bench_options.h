@@ -1,5 +1,6 @@
 // The benchmark's command line:
 //   [--frames N] [--from F] [--keys FILE] [--threads T] [--repeat R] [--synthetic] [--png FILE]
+//   [--soak]
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,7 @@ struct BenchOptions {
     int repeat = 3;          // renders of each frame; the fastest counts
     bool synthetic = false;  // time a made-up busy frame instead of the stage
     std::string pngPath;     // where to write the slowest frame's picture, if anywhere
+    bool soak = false;       // a report per pass of the stage, timings kept for one pass only
 };
 
 // On failure returns false and sets error to one line naming the fault.
