@@ -10,30 +10,7 @@
 #include <string_view>
 #include <vector>
 
-// UTF-8 of a wide (UTF-32) string; values that are no Unicode scalar become U+FFFD.
-inline std::string toUtf8(std::wstring_view text) {
-    std::string out;
-    for (const wchar_t unit : text) {
-        char32_t c = static_cast<char32_t>(unit);
-        if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = 0xFFFD;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
+#include "platform/utf8.h"
 
 // The path the C library opens: UTF-8, with '/' for every backslash.
 inline std::string nativeFilePath(const wchar_t* path) {

@@ -8,6 +8,8 @@
 #include <mutex>
 #include <utility>
 
+#include "platform/utf8.h"
+
 namespace {
 
 // Pango and fontconfig are set up once per process (fontconfig's start-up
@@ -31,32 +33,6 @@ struct PangoSetup {
 PangoContext* sharedContext() {
     static PangoSetup setup;
     return setup.context;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;  // not a character
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-std::string toUtf8(std::wstring_view text) {
-    std::string out;
-    out.reserve(text.size() * 3);
-    for (wchar_t c : text) appendUtf8(out, static_cast<char32_t>(c));
-    return out;
 }
 
 // The format's family followed by the family of the face Pango picks for it

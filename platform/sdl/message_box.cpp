@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/sdl/sdl_window.h"
-#include "platform/sdl/utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 

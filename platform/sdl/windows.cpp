@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/sdl/sdl_window.h"
-#include "platform/sdl/utf8.h"
 #include "platform/sdl/window_render_target.h"
+#include "platform/utf8.h"
 
 struct PlatformInstance {};
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "gfx/draw_resources.h"
+#include "platform/utf8.h"
 #include "tools/trace/format_number.h"
 
 TraceRecorder* traceSoundRecorder = nullptr;
@@ -36,25 +37,6 @@ std::string_view alignmentName(TextAlignment alignment) {
             return "justified";
     }
     return "unknown";
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c > 0x10FFFF) c = U'\uFFFD';
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | ((c >> 18) & 0x07));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 // Line feeds, backslashes and quotes are escaped so the text stays on its line.
