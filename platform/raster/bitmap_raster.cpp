@@ -10,7 +10,8 @@
 // the four weights summing to the share, so every channel stays within 16 bits.
 // Scaled draws mix the two source rows first and then neighbouring texels.
 // Each destination row is made in two stages: the premultiplied source of its
-// pixels goes into a scratch row, which is then blended over the frame row.
+// pixels goes into a scratch row, which is then blended over the frame row
+// (opaque stretches go straight into the frame).
 
 namespace {
 
