@@ -17,8 +17,10 @@ namespace {
 std::mutex pangoLock;
 
 // fontconfig is set up here, before Pango, so that Pango's own set-up thread
-// finds it ready and only reads it. Released at exit with fontconfig's
-// configuration, which hands back every font pattern either has cached.
+// finds it ready and only reads it. Pango's objects are released at exit,
+// which hands back every font pattern it has cached; fontconfig is left to
+// the end of the process (its teardown asserts while Pango's thread may
+// still hold its caches).
 struct PangoSetup {
     FcBool fontconfigReady = FcInit();
     PangoFontMap* fontMap = pango_ft2_font_map_new();
@@ -26,7 +28,6 @@ struct PangoSetup {
     ~PangoSetup() {
         g_object_unref(context);
         g_object_unref(fontMap);
-        FcFini();
     }
 };
 
