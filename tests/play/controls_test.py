@@ -7,7 +7,7 @@ ship where it is."""
 
 import time
 
-from pictures import POD_STARTS, SHIP_LEFT_LIMIT, SHIP_START, Pictures, beam_rows, runs
+from pictures import POD_STARTS, SHIP_LEFT_LIMIT, SHIP_START, Pictures, beam_runs
 from xsession import PlaySession, fail, parse_play_args, poll, run_checks
 
 # Where each beam of a volley starts: the ship fires two, 10 pixels either
@@ -16,8 +16,6 @@ BEAM_SOURCES = [(SHIP_START[0] - 10, SHIP_START[1] - 18), (SHIP_START[0] + 10, S
     (x, y - 6) for x, y in POD_STARTS]
 # A beam is drawn 40 to 80 rows above its shot, which rises 16 rows a frame.
 BEAM_NEAR, BEAM_FAR, BEAM_SPEED = 40, 80, 16
-# A fresh volley stays this many frames next to its sources, seen by any screenshot.
-LAUNCH_FRAMES = 4
 # A beam is 40 rows long; lock-on lines, bullets and enemies drawn over it may hide some.
 BEAM_RUN = 20
 STRAY_RUN = 12  # longer than any speck of another shape in the beam colour
@@ -28,27 +26,30 @@ SPECK = 3  # shorter runs of the beam colour are edges of other shapes
 QUIET_SECONDS = 1.0  # over 30 frames, in which a repeated volley would show
 
 
+def lengths(screen, x):
+    return [bottom - top + 1 for top, bottom in beam_runs(screen, x)]
+
+
 def beams_seen(screen):
     """How many of the volley's beams show anywhere in their columns."""
-    return sum(any(length >= BEAM_RUN for length in runs(beam_rows(screen, x)))
-               for x, _ in BEAM_SOURCES)
+    return sum(any(length >= BEAM_RUN for length in lengths(screen, x)) for x, _ in BEAM_SOURCES)
 
 
 def most_beam_rows(screen):
     """The most rows of beam core in any one column of the volley."""
-    return max(sum(length for length in runs(beam_rows(screen, x)) if length >= SPECK)
-               for x, _ in BEAM_SOURCES)
+    return max(sum(length for length in lengths(screen, x) if length >= SPECK) for x, _ in BEAM_SOURCES)
 
 
-def launching(screen):
-    """Whether a beam shows where a volley starts. Beams of an earlier volley
-    are above this by now, whatever covered them on the way."""
+def fresh_beam(screen):
+    """A beam (column, top, bottom) that ends low enough to be in its first
+    two frames, or None. A beam fired earlier ends higher up, however much of
+    it is hidden."""
     for x, shot_y in BEAM_SOURCES:
-        rows = beam_rows(screen, x)
-        near = rows[(rows >= shot_y - BEAM_FAR - LAUNCH_FRAMES * BEAM_SPEED) & (rows <= shot_y - BEAM_NEAR)]
-        if any(length >= STRAY_RUN for length in runs(near)):
-            return True
-    return False
+        for top, bottom in beam_runs(screen, x):
+            lowest = shot_y - BEAM_NEAR + 2  # with the rounded end
+            if bottom - top + 1 >= STRAY_RUN and lowest - BEAM_SPEED - 4 <= bottom <= lowest:
+                return x, top, bottom
+    return None
 
 
 def main():
@@ -57,45 +58,58 @@ def main():
     with PlaySession(args.program, args.title, args.data) as session:
         x = session.x
 
-        def one_volley_then_none(alone):
-            """The volley shows, rises away from the ship and pods, and nothing
-            follows it. With no earlier volley on the screen it is also seen
-            to be a single one."""
-            def single(screen):
-                if alone and most_beam_rows(screen) > SINGLE_BEAM_ROWS:
-                    fail("%d rows of beam in one column: more than one volley" % most_beam_rows(screen))
-                return screen
+        def single(screen, alone):
+            """With no earlier volley on the screen, a volley is seen to be a single one."""
+            if alone and most_beam_rows(screen) > SINGLE_BEAM_ROWS:
+                fail("%d rows of beam in one column: more than one volley" % most_beam_rows(screen))
+            return screen
 
-            poll("a volley above the ship and its pods",
-                 lambda: beams_seen(single(session.screenshot())) >= 3, deadline=10, interval=0.02)
+        def volley_fired(alone):
+            def fired():
+                screen = single(session.screenshot(), alone)
+                return fresh_beam(screen) is not None and beams_seen(screen) >= 3
+
+            poll("a volley above the ship and its pods", fired, deadline=10, interval=0.02)
+
+        def none_follows(alone):
+            """The volley rises away from the ship and pods, and no other follows."""
             poll("the volley to rise away from the ship",
-                 lambda: not launching(single(session.screenshot())), deadline=10, interval=0.02)
+                 lambda: fresh_beam(single(session.screenshot(), alone)) is None,
+                 deadline=10, interval=0.02)
             end = time.monotonic() + QUIET_SECONDS
             while time.monotonic() < end:
-                if launching(session.screenshot()):
-                    fail("another volley came without another press")
+                beam = fresh_beam(session.screenshot())
+                if beam is not None:
+                    fail("another volley came without another press: a beam down x %d, rows %d to %d"
+                         % beam)
 
         def scene():
             poll("the ship at its start position after the stage picture",
-                 lambda: pictures.start_position_shown(session.screenshot()), deadline=30)
+                 lambda: pictures.start_position_shown(session.screenshot()))
 
         def press_fires_one_volley():
             if beams_seen(session.screenshot()) > 0:
                 fail("beams before any press")
-            x.tap("space")
-            one_volley_then_none(alone=True)
+            # Released as soon as the volley shows: a short press however fast the frames come.
+            x.key("space", True)
+            try:
+                volley_fired(alone=True)
+            finally:
+                x.key("space", False)
+            none_follows(alone=True)
 
         def holding_fires_no_more():
             x.key("space", True)
             try:
-                one_volley_then_none(alone=False)
+                volley_fired(alone=False)
+                none_follows(alone=False)
             finally:
                 x.key("space", False)
 
         def release_stops_ship():
-            # About 8 frames of 8 pixels: well short of the edge, 276 pixels away.
-            x.tap("Left", hold=0.25)
-            time.sleep(0.3)  # frames painted before the release was seen
+            # About 12 frames of 8 pixels: well short of the edge, 276 pixels away.
+            x.tap("Left", hold=0.4)
+            time.sleep(0.3 * args.slowness)  # frames painted before the release was seen
             seen = sorted(set(pictures.ship_sightings(session.screenshot, 1.0)))
             if len(seen) != 1:
                 fail("after the release the ship was seen at x %s" % seen)
@@ -105,7 +119,7 @@ def main():
 
         def holding_left_stops_at_edge():
             def standing():
-                seen = pictures.ship_sightings(session.screenshot, 0.5)
+                seen = pictures.ship_sightings(session.screenshot, 0.5 * args.slowness)
                 return seen if len(seen) >= 3 and len(set(seen)) == 1 else None
 
             x.key("Left", True)

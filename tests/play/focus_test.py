@@ -25,7 +25,7 @@ def main():
         def running():
             """Frames after the stage picture, which stands still by itself."""
             poll("the ship at its start position after the stage picture",
-                 lambda: pictures.start_position_shown(session.screenshot()), deadline=30)
+                 lambda: pictures.start_position_shown(session.screenshot()))
             poll("the picture to change", lambda: changes(0.3), deadline=10)
 
         def changes(seconds):

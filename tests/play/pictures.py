@@ -92,22 +92,18 @@ class Pictures:
         return same.sum(axis=1) / np.maximum(inside.sum(axis=1), 1)
 
 
-def beam_rows(screen, x):
-    """Rows on which a beam drawn down column x shows its core colour: a line
-    two pixels wide centred on x covers columns x - 1 and x."""
+def beam_runs(screen, x):
+    """The (top, bottom) rows of each stretch of a beam drawn down column x,
+    where it shows its core colour: a line two pixels wide centred on x covers
+    columns x - 1 and x."""
     core = screen[:, x - 1:x + 1].astype(np.int16)
-    is_beam = (np.abs(core - BEAM_RGB).max(axis=2) <= CHANNEL_TOLERANCE).any(axis=1)
-    return np.flatnonzero(is_beam)
-
-
-def runs(rows):
-    """Lengths of the runs of consecutive rows."""
+    rows = np.flatnonzero((np.abs(core - BEAM_RGB).max(axis=2) <= CHANNEL_TOLERANCE).any(axis=1))
     if len(rows) == 0:
         return []
     breaks = np.flatnonzero(np.diff(rows) > 1)
-    starts = np.concatenate(([0], breaks + 1))
-    ends = np.concatenate((breaks + 1, [len(rows)]))
-    return list(ends - starts)
+    tops = np.concatenate(([0], breaks + 1))
+    bottoms = np.concatenate((breaks, [len(rows) - 1]))
+    return [(int(rows[top]), int(rows[bottom])) for top, bottom in zip(tops, bottoms)]
 
 
 def downward_shift(before, after, edge=60, largest=80):

@@ -222,7 +222,12 @@ def parse_play_args(description):
     parser.add_argument("--title", required=True, help="the window's exact title")
     parser.add_argument("--data", required=True, help="the folder the program starts in")
     parser.add_argument("--edition", type=int, choices=(1, 2), required=True)
-    return parser.parse_args()
+    parser.add_argument("--sanitized", action="store_true",
+                        help="a sanitizer build, several times slower: time limits on the "
+                             "program's own speed are four times as long")
+    args = parser.parse_args()
+    args.slowness = 4.0 if args.sanitized else 1.0
+    return args
 
 
 def run_checks(checks):
