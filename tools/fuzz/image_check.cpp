@@ -1,16 +1,9 @@
-#include <memory>
-
 #include "platform/imaging.h"
 #include "tools/fuzz/fuzz_checks.h"
 #include "tools/fuzz/memory_file.h"
+#include "tools/fuzz/owned.h"
 
 namespace {
-
-struct Releaser {
-    void operator()(PlatformObject* object) const { object->Release(); }
-};
-template <class T>
-using Owned = std::unique_ptr<T, Releaser>;
 
 // The failures the imaging layer promises for bad files.
 bool isPictureError(HResult result) {

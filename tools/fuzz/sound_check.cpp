@@ -1,19 +1,13 @@
 #include <cstdlib>
 #include <limits>
-#include <memory>
 
 #include "platform/media.h"
 #include "platform/window.h"
 #include "tools/fuzz/fuzz_checks.h"
 #include "tools/fuzz/memory_file.h"
+#include "tools/fuzz/owned.h"
 
 namespace {
-
-struct Releaser {
-    void operator()(PlatformObject* object) const { object->Release(); }
-};
-template <class T>
-using Owned = std::unique_ptr<T, Releaser>;
 
 Owned<GraphBuilder> newGraph() {
     GraphBuilder* graph = nullptr;
