@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libsdl2-mixer-dev libpng-dev libpango1.0-dev libfontconfig-dev
+  libsdl2-dev libsdl2-mixer-dev libx11-dev libpng-dev libpango1.0-dev libfontconfig-dev
   fonts-noto-cjk
   xvfb xdotool x11-utils x11-apps python3-xlib imagemagick
   python3 python3-numpy python3-pil lame

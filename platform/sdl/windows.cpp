@@ -4,6 +4,7 @@
 
 #include "platform/sdl/sdl_window.h"
 #include "platform/sdl/window_render_target.h"
+#include "platform/sdl/x11_errors.h"
 #include "platform/utf8.h"
 
 struct PlatformInstance {};
@@ -27,6 +28,7 @@ bool anyClassRegistered() {
 
 // SDL's video (and with it the event queue) is open while any class is registered.
 bool openWindowSystem() {
+    tolerateLateWakeUps();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         SDL_LogError(SDL_LOG_CATEGORY_VIDEO, "cannot open the window system: %s", SDL_GetError());
         return false;
