@@ -19,7 +19,6 @@ def main():
     pictures = Pictures(args.data)
     with PlaySession(args.program, args.title, args.data) as session:
         x = session.x
-        other = None
         paused_picture = None
 
         def running():
@@ -34,7 +33,7 @@ def main():
             return not np.array_equal(before, session.screenshot())
 
         def stops_without_focus():
-            nonlocal other, paused_picture
+            nonlocal paused_picture
             other = x.other_window()
             x.focus(other)
             if not x.has_focus(other):

@@ -69,9 +69,10 @@ def main():
 
             def heard():
                 if args.edition == 1:
+                    # Volley after volley, each press seen by at least one frame.
                     for _ in range(4):
-                        session.x.tap("space", 0.07)
-                        time.sleep(0.07)
+                        session.x.tap("space", 0.07 * args.slowness)
+                        time.sleep(0.07 * args.slowness)
                 return hits.first_hit(read_left(sound_file, scene_at)) is not None
 
             what = "firing into the first wave" if args.edition == 1 else "the homing lasers"

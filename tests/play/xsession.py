@@ -119,8 +119,8 @@ class XServer:
         xtest.fake_input(self.connection, X.KeyPress if down else X.KeyRelease, code)
         self.connection.sync()
 
-    def tap(self, name, hold=0.1):
-        """A press long enough for a busy program to paint a frame while it is down."""
+    def tap(self, name, hold):
+        """A press held for hold seconds."""
         self.key(name, True)
         time.sleep(hold)
         self.key(name, False)
@@ -195,13 +195,17 @@ class PlaySession:
         self.close()
         return False
 
-    def _find_window(self):
+    def _still_running(self):
         if self.program.process.poll() is not None:
-            fail("the program ended with status %d before its window showed:\n%s"
+            fail("the program ended with status %d:\n%s"
                  % (self.program.process.returncode, self.program.errors()))
+
+    def _find_window(self):
+        self._still_running()
         return self.x.find_window(self.title)
 
     def screenshot(self):
+        self._still_running()
         return self.x.screenshot(self.window)
 
     def close_window(self):
