@@ -55,7 +55,7 @@ def find_window(env, title):
     found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
                            env=env, capture_output=True, text=True)
     ids = found.stdout.split()
-    return int(ids[0]) if len(ids) == 1 else None
+    return int(ids[0]) if ids else None
 
 
 def client_size(env, window_id):
@@ -98,8 +98,13 @@ def main():
     env.pop("SDL_VIDEODRIVER", None)
     program = subprocess.Popen([args.program], cwd=args.data, env=env)
     try:
-        window_id = poll("the window titled " + repr(args.title),
-                         lambda: find_window(env, args.title))
+        def running_window():
+            if program.poll() is not None:
+                fail("the program ended with status %d before its window showed"
+                     % program.returncode)
+            return find_window(env, args.title)
+
+        window_id = poll("the window titled " + repr(args.title), running_window)
         size = client_size(env, window_id)
         if size != (600, 720):
             fail("client area is %d x %d, not 600 x 720" % size)
