@@ -12,8 +12,8 @@ from xsession import PlaySession, fail, parse_play_args, poll, run_checks
 
 # Where each beam of a volley starts: the ship fires two, 10 pixels either
 # side of its centre and 18 above it, each pod one, 6 above the pod's centre.
-BEAM_SOURCES = [(SHIP_START[0] - 10, SHIP_START[1] - 18), (SHIP_START[0] + 10, SHIP_START[1] - 18)] + [
-    (x, y - 6) for x, y in POD_STARTS]
+BEAM_SOURCES = ([(SHIP_START[0] + dx, SHIP_START[1] - 18) for dx in (-10, 10)]
+                + [(x, y - 6) for x, y in POD_STARTS])
 # A beam is drawn 40 to 80 rows above its shot, which rises 16 rows a frame.
 BEAM_NEAR, BEAM_FAR, BEAM_SPEED = 40, 80, 16
 # A beam is 40 rows long; lock-on lines, bullets and enemies drawn over it may hide some.
