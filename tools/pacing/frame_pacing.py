@@ -5,7 +5,7 @@ process used per second. The frames are counted from outside, with the X
 DAMAGE extension: every presented frame damages the window once. A figure for
 people to read, not a test; it ends with status 0 whenever it could measure.
 
-    tools/pacing/frame_pacing.py --program build/bin/skyrail [--focused 15] [--unfocused 5]
+    tools/pacing/frame_pacing.py --program build/release/bin/skyrail [--focused 15] [--unfocused 5]
 """
 
 import argparse
