@@ -6,15 +6,6 @@
 
 namespace {
 
-struct KeyLetter {
-    char letter;
-    std::uint8_t bit;
-    int virtualKey;
-};
-constexpr KeyLetter kKeyLetters[] = {
-    {'L', kKeyLeft, VK_LEFT}, {'U', kKeyUp, VK_UP},       {'R', kKeyRight, VK_RIGHT},
-    {'D', kKeyDown, VK_DOWN}, {'S', kKeySpace, VK_SPACE},
-};
 constexpr std::uint8_t kAllKeys = kKeyLeft | kKeyUp | kKeyRight | kKeyDown | kKeySpace;
 
 // The script as its author could have written it, one line per entry.

@@ -8,16 +8,6 @@
 
 namespace {
 
-struct KeyLetter {
-    char letter;
-    std::uint8_t bit;
-    int virtualKey;
-};
-constexpr KeyLetter kKeyLetters[] = {
-    {'L', kKeyLeft, VK_LEFT}, {'U', kKeyUp, VK_UP},       {'R', kKeyRight, VK_RIGHT},
-    {'D', kKeyDown, VK_DOWN}, {'S', kKeySpace, VK_SPACE},
-};
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }

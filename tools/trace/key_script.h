@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/input.h"
+
 // The held keys as a set of bits, one per key letter.
 enum KeyBit : std::uint8_t {
     kKeyLeft = 1,
@@ -16,6 +18,17 @@ enum KeyBit : std::uint8_t {
     kKeyRight = 4,
     kKeyDown = 8,
     kKeySpace = 16,
+};
+
+// The letters of a key script, their bits and the keys they hold.
+struct KeyLetter {
+    char letter;
+    std::uint8_t bit;
+    int virtualKey;
+};
+inline constexpr KeyLetter kKeyLetters[] = {
+    {'L', kKeyLeft, VK_LEFT}, {'U', kKeyUp, VK_UP},       {'R', kKeyRight, VK_RIGHT},
+    {'D', kKeyDown, VK_DOWN}, {'S', kKeySpace, VK_SPACE},
 };
 
 struct KeyScriptLine {
